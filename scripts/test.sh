@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, then the core tests again under ASan and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+(cd build && ctest --output-on-failure --timeout 600)
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DNUMERALIA_CORE_ONLY=ON -DNUMERALIA_SANITIZE=ON
+cmake --build build-sanitize
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure --timeout 1200)

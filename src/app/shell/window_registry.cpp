@@ -1,0 +1,49 @@
+#include "app/shell/window_registry.h"
+
+namespace numeralia::app {
+
+namespace {
+int slot(WindowId id) { return static_cast<int>(id); }
+}  // namespace
+
+void WindowRegistry::registerWindow(WindowId id, Factory factory) {
+    factories_[slot(id)] = std::move(factory);
+}
+
+bool WindowRegistry::isRegistered(WindowId id) const {
+    return static_cast<bool>(factories_[slot(id)]);
+}
+
+QWidget* WindowRegistry::show(WindowId id, bool normalState) {
+    QPointer<QWidget>& window = windows_[slot(id)];
+    if (!window) {
+        if (!isRegistered(id)) return nullptr;
+        window = factories_[slot(id)]();
+        if (!window) return nullptr;
+        window->setAttribute(Qt::WA_DeleteOnClose, true);
+    }
+    if (normalState) {
+        window->setWindowState(window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        window->showNormal();
+    } else {
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* WindowRegistry::existing(WindowId id) const { return windows_[slot(id)]; }
+
+void WindowRegistry::close(WindowId id) {
+    if (QWidget* window = windows_[slot(id)]) window->close();
+}
+
+void WindowRegistry::closeAll(const QWidget* except) {
+    for (int i = 0; i < kWindowCount; ++i) {
+        QWidget* window = windows_[i];
+        if (window && window != except) window->close();
+    }
+}
+
+}  // namespace numeralia::app

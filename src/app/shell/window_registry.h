@@ -1,0 +1,42 @@
+#pragma once
+// One instance of each window: created the first time it is shown, reused while it is open,
+// destroyed when it closes (the next show opens it fresh).
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "app/shell/window_id.h"
+
+namespace numeralia::app {
+
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    // Makes a window available; until then its buttons and menu entries stay disabled.
+    void registerWindow(WindowId id, Factory factory);
+    bool isRegistered(WindowId id) const;
+
+    // Creates the window on first show, shows it and brings it to the front. With
+    // normalState, a minimised or maximised window is put back in the normal state.
+    // Returns nullptr for a window that is not registered.
+    QWidget* show(WindowId id, bool normalState = false);
+
+    // The open window, or nullptr.
+    QWidget* existing(WindowId id) const;
+
+    // Closes one window if it is open.
+    void close(WindowId id);
+
+    // Closes every open window in shut-down order, except the one given (the caller, which
+    // is already closing).
+    void closeAll(const QWidget* except = nullptr);
+
+private:
+    std::array<Factory, kWindowCount> factories_{};
+    std::array<QPointer<QWidget>, kWindowCount> windows_{};
+};
+
+}  // namespace numeralia::app
