@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QTextDocument;
+class QWidget;
+
+namespace numeralia::app {
+
+// Prints a document on the default printer. Where the system has no printer, the document
+// is written to a PDF file instead and the user is told its path. Returns the PDF path in
+// that case, an empty string when it went to a printer.
+QString printDocument(QWidget* parent, QTextDocument& document, const QString& title);
+
+// Where printDocument writes its PDF when there is no printer (tests point it elsewhere).
+void setPdfFolderForTests(const QString& folder);
+
+}  // namespace numeralia::app

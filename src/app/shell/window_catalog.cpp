@@ -1,0 +1,13 @@
+#include "app/shell/window_catalog.h"
+
+// One line per window; a window that is not listed here keeps its buttons and menu entries
+// disabled.
+
+namespace numeralia::app {
+
+void registerWindows(AppContext& context) {
+    WindowRegistry& windows = context.windows;
+    (void)windows;
+}
+
+}  // namespace numeralia::app
