@@ -1,0 +1,129 @@
+#include "core/shell/settings_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/shell/program_folder.h"
+#include "core/shell/settings_line.h"
+#include "core/shell/sounds.h"
+
+namespace numeralia {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Utf8Encoding final : public FileTextEncoding {
+public:
+    std::string toFile(std::string_view utf8) const override { return std::string(utf8); }
+    std::string fromFile(std::string_view bytes) const override { return std::string(bytes); }
+};
+
+// The program keeps paths as UTF-8 text on every platform.
+fs::path pathFromUtf8(const std::string& text) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+// A settings line is a few hundred bytes; a file far bigger than that is not ours.
+constexpr std::streamsize kMaxRead = 1 << 20;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string content(static_cast<std::size_t>(kMaxRead), '\0');
+    in.read(content.data(), kMaxRead);
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    return content;
+}
+
+std::string reasonText(std::error_code ec) {
+    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted)
+        return "No hay permiso para escribir en la carpeta del programa.";
+    if (ec == std::errc::read_only_file_system)
+        return "La carpeta del programa está en un disco de solo lectura.";
+    if (ec == std::errc::no_space_on_device) return "No queda espacio libre en el disco.";
+    if (ec == std::errc::not_a_directory || ec == std::errc::no_such_file_or_directory)
+        return "La carpeta del programa no existe.";
+    if (ec == std::errc::is_a_directory)
+        return "En la carpeta del programa hay una carpeta con el nombre del archivo.";
+    if (ec) return "Error del sistema: " + ec.message() + ".";
+    return "No se ha podido escribir el archivo.";
+}
+
+SaveResult failure(const std::string& path, std::error_code ec) {
+    return {false, "No se han podido guardar las preferencias en el archivo\n" + path + "\n\n" +
+                       reasonText(ec) +
+                       "\nLos cambios de esta sesión no se conservarán."};
+}
+
+std::error_code lastError() {
+    return errno ? std::error_code(errno, std::generic_category()) : std::error_code();
+}
+
+std::string temporaryName() {
+    std::random_device random;
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%06x", digits(random));
+    return std::string("pref.") + suffix + ".tmp";
+}
+
+}  // namespace
+
+const FileTextEncoding& utf8Encoding() {
+    static const Utf8Encoding encoding;
+    return encoding;
+}
+
+std::string settingsFilePath(const SharedState& state) { return state.programFolder + "pref"; }
+
+void loadSettings(SharedState& state, std::string_view reportedFolder, SoundPlayer& sounds,
+                  const FileTextEncoding& encoding) {
+    try {
+        state.programFolder = programFolderFrom(reportedFolder);
+        const std::string content = readFile(pathFromUtf8(settingsFilePath(state)));
+        decodeSettingsLine(encoding.fromFile(content), state);
+    } catch (...) {
+        // Nothing read from the file stops the program from starting.
+    }
+    state.statCountX = 0;
+    state.statCountY = 0;
+    playWave(state, sounds, kStartSound, false);
+}
+
+SaveResult saveSettings(const SharedState& state, const FileTextEncoding& encoding) {
+    const std::string target = settingsFilePath(state);
+    try {
+        const std::string bytes = encoding.toFile(encodeSettingsLine(state));
+        const fs::path finalPath = pathFromUtf8(target);
+        const fs::path tempPath = pathFromUtf8(state.programFolder + temporaryName());
+
+        errno = 0;
+        std::ofstream out(tempPath, std::ios::binary | std::ios::trunc);
+        if (!out) return failure(target, lastError());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        std::error_code ec = out ? std::error_code() : lastError();
+        out.close();
+        if (!ec && !out) ec = lastError();
+        std::error_code ignored;
+        if (!out || ec) {
+            fs::remove(tempPath, ignored);
+            return failure(target, ec);
+        }
+        fs::rename(tempPath, finalPath, ec);
+        if (ec) {
+            fs::remove(tempPath, ignored);
+            return failure(target, ec);
+        }
+        return {};
+    } catch (...) {
+        return failure(target, {});
+    }
+}
+
+}  // namespace numeralia

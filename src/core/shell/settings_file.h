@@ -1,0 +1,46 @@
+#pragma once
+// The settings file "pref" in the program folder: read once when the Program menu opens,
+// written once when it closes.
+
+#include <string>
+#include <string_view>
+
+#include "core/shell/platform.h"
+#include "core/shell/shared_state.h"
+
+namespace numeralia {
+
+// How the texts of the settings file are stored. The program works in UTF-8; on Windows the
+// file holds the system's 8-bit code page and the front end supplies the conversion.
+class FileTextEncoding {
+public:
+    virtual ~FileTextEncoding() = default;
+    virtual std::string toFile(std::string_view utf8) const = 0;
+    virtual std::string fromFile(std::string_view bytes) const = 0;
+};
+
+// The file holds UTF-8 as it is.
+const FileTextEncoding& utf8Encoding();
+
+// programFolder followed by "pref".
+std::string settingsFilePath(const SharedState& state);
+
+// Start-up: builds programFolder from the folder the platform reports for the executable,
+// reads the settings file (a missing, unreadable or short file leaves the fields it could
+// not read as they were), sets the statistics counts to 0 and, with the sounds on, starts
+// "manager.wav" without waiting. Never throws.
+void loadSettings(SharedState& state, std::string_view reportedFolder, SoundPlayer& sounds,
+                  const FileTextEncoding& encoding = utf8Encoding());
+
+struct SaveResult {
+    bool ok = true;
+    std::string message;  // for the user, when the file could not be written
+};
+
+// Shut-down: writes the settings line to a temporary file beside "pref" and renames it over
+// "pref", so a failed write never leaves a truncated file behind. Never throws; a failure
+// is reported in the result.
+SaveResult saveSettings(const SharedState& state,
+                        const FileTextEncoding& encoding = utf8Encoding());
+
+}  // namespace numeralia
