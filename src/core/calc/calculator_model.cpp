@@ -1,0 +1,216 @@
+#include "core/calc/calculator_model.h"
+
+#include <cmath>
+
+#include "core/calc/key_catalog.h"
+#include "core/text/number_text.h"
+
+namespace numeralia::calc {
+
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool hasDigit(std::string_view text) {
+    for (char c : text) {
+        if (c >= '0' && c <= '9') return true;
+    }
+    return false;
+}
+
+std::string_view cueFile(int cue) {
+    switch (cue) {
+        case 1: return "hey.wav";
+        case 2: return "ooh.wav";
+        case 3: return "pato.wav";
+        case 4: return "tic.wav";
+        default: return {};
+    }
+}
+
+}  // namespace
+
+CalculatorModel::CalculatorModel(SharedState& shared, SoundPlayer& sounds, CalculatorKind kind)
+    : shared_(shared), sounds_(sounds), kind_(kind) {
+    open();
+}
+
+void CalculatorModel::open() {
+    state_ = CalculatorState{};
+    shared_.calculatorModel = std::string(modelName(kind_));
+    const double memories[] = {shared_.memory1, shared_.memory2, shared_.memory3,
+                               shared_.memory4};
+    for (int i = 0; i < 4; ++i) state_.memories[i] = text::generalText(memories[i]);
+
+    Variant& vat = shared_.vatRate;
+    if (vat.isUnset() || (vat.isNumber() && vat.number == 0)) vat = Variant::fromNumber(16);
+    state_.ivas = (vat.isText() ? vat.text : text::generalText(vat.number)) + " %";
+}
+
+bool CalculatorModel::hasKey(KeyId id) const { return kindHasKey(kind_, id); }
+
+void CalculatorModel::press(KeyId id) {
+    focusToEquals_ = false;
+    if (!hasKey(id)) return;
+    keyInfo(id).action(*this);
+    // Every key of the calculator hands the focus back to "=" (Enter presses "=").
+    if (!(kind_ == CalculatorKind::Normal && id == KeyId::correction)) focusToEquals_ = true;
+}
+
+void CalculatorModel::typeKey(KeyId id) {
+    const bool digitKey = id >= KeyId::digit0 && id <= KeyId::digit9;
+    press(id);
+    if (digitKey) focusToEquals_ = false;
+}
+
+void CalculatorModel::selectHistoryEntry(std::size_t index) {
+    focusToEquals_ = false;
+    if (index >= state_.history.size()) return;
+    const std::string entry = state_.history[index];
+    setDisplay(entry);
+    state_.historyVisible = false;
+    focusToEquals_ = true;
+}
+
+// ---- Hidden routines ----
+
+double CalculatorModel::readNumber(std::string_view text) {
+    if (const auto value = text::parseNumber(text)) return *value;
+    std::string_view t = text;
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    if (startsWith(t, "&h") || startsWith(t, "&H")) {
+        if (const auto value = text::leadingNumber(t)) return *value;
+        throw CalcFailure{};
+    }
+    // A display left ending in "E" or "E-" by "EXP" and "±" reads with exponent 0.
+    for (std::string_view mark : {"E", "E-", "E+", "e", "e-", "e+"}) {
+        if (t.size() > mark.size() && t.ends_with(mark)) {
+            if (const auto value = text::parseNumber(t.substr(0, t.size() - mark.size())))
+                return *value;
+        }
+    }
+    // A recalled label of the key history holds no digit at all: it reads as 0.
+    if (!hasDigit(t)) return 0.0;
+    throw CalcFailure{};
+}
+
+double CalculatorModel::checked(double r) {
+    if (!std::isfinite(r)) throw CalcFailure{};
+    return r == 0.0 ? 0.0 : r;  // never show "-0"
+}
+
+void CalculatorModel::setDisplay(const std::string& text) {
+    if (text == state_.numero) return;  // the display did not change
+    state_.numero = text;
+    if (!text::leadingNumber(text)) {
+        failurePath();
+        return;
+    }
+    if (state_.errorKind == kErrorShown) {
+        state_.picture = ErrorPicture::Normal;
+        state_.result = "0";
+        state_.errorKind = kNoError;
+    }
+    if (!(state_.numero == "0" && state_.result != "0")) {
+        appendHistory(state_.numero);
+        state_.historyText = state_.numero;
+    }
+}
+
+void CalculatorModel::formatDisplay() {
+    focusToEquals_ = true;
+    const std::string& pattern = state_.displayPattern;
+    if (pattern == kGeneralNumber) return;
+    double x = 0;
+    try {
+        x = displayValue();
+    } catch (const CalcFailure&) {
+        failurePath();
+        return;
+    }
+    const double magnitude = std::fabs(x);
+    if (x == 0) {
+        setDisplay("0");
+    } else if (magnitude > 10000) {
+        setDisplay(text::formatPattern(x, pattern + "E+###"));
+    } else if (magnitude >= 0.00001) {
+        const std::string fixed = text::formatPattern(x, pattern);
+        const auto value = text::parseNumber(fixed);
+        setDisplay(value ? text::generalText(*value) : fixed);
+    } else {
+        setDisplay(text::formatPattern(x, pattern + "E-###"));
+    }
+}
+
+void CalculatorModel::failurePath() {
+    setDisplay("0");
+    state_.errorKind = kCriticalError;
+    allClear();
+}
+
+void CalculatorModel::reportedErrorPath(const std::string& message) {
+    // The message and the error kind come first, so the display change to "0" neither
+    // logs that "0" nor clears the message.
+    state_.result = message;
+    state_.errorKind = kReportedError;
+    setDisplay("0");
+    allClear();
+}
+
+void CalculatorModel::recordHistory() {
+    const std::string& label = state_.func;
+    if (label != kClearLabel && startsWith(state_.result, "Err")) {
+        state_.picture = ErrorPicture::Normal;
+        state_.result = "0";
+        state_.errorKind = kNoError;
+    }
+    std::string entry;
+    if (label == "=") {
+        entry = "             TOTAL " + label;
+    } else if (startsWith(label, "***")) {
+        entry = label;
+    } else {
+        entry = std::string(18, ' ') + label;
+    }
+    appendHistory(entry);
+    state_.historyText = label;
+    focusToEquals_ = true;
+}
+
+void CalculatorModel::appendHistory(const std::string& entry) {
+    if (state_.history.size() >= kHistoryLimit) state_.history.clear();
+    state_.history.push_back(entry);
+}
+
+void CalculatorModel::showResult(double r) {
+    state_.result = text::generalText(checked(r));
+    setDisplay(state_.result);
+}
+
+CalculatorModel::Outcome CalculatorModel::functionFrame(
+    std::string label, const std::function<double(double)>& compute, RecordAt record) {
+    state_.func = std::move(label);
+    if (record == RecordAt::Start) recordHistory();
+    const Outcome outcome = trap([&] {
+        const double r = checked(compute(displayValue()));
+        state_.result = text::generalText(r);
+        if (record == RecordAt::Result) recordHistory();
+        setDisplay(state_.result);
+    });
+    formatDisplay();
+    state_.entryFlag = 0;
+    return outcome;
+}
+
+void CalculatorModel::playErrorSound() {
+    if (shared_.soundOn == 1) sounds_.playWave("pato.wav", true);
+}
+
+void CalculatorModel::playCueSound() {
+    const std::string_view file = cueFile(shared_.soundCue);
+    if (shared_.soundOn == 1 && !file.empty()) sounds_.playWave(std::string(file), true);
+}
+
+}  // namespace numeralia::calc

@@ -1,0 +1,116 @@
+#include "core/calc/key_catalog.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "core/calc/calculator_model.h"
+
+namespace numeralia::calc {
+
+namespace {
+
+using M = CalculatorModel;
+
+// One row per key. Groups follow key_id.h.
+const KeyInfo kKeys[] = {
+    // Number entry and display
+    {KeyId::digit0, "digit0", "0", "{0}", [](M& m) { m.digit(0); }},
+    {KeyId::digit1, "digit1", "1", "{1}", [](M& m) { m.digit(1); }},
+    {KeyId::digit2, "digit2", "2", "{2}", [](M& m) { m.digit(2); }},
+    {KeyId::digit3, "digit3", "3", "{3}", [](M& m) { m.digit(3); }},
+    {KeyId::digit4, "digit4", "4", "{4}", [](M& m) { m.digit(4); }},
+    {KeyId::digit5, "digit5", "5", "{5}", [](M& m) { m.digit(5); }},
+    {KeyId::digit6, "digit6", "6", "{6}", [](M& m) { m.digit(6); }},
+    {KeyId::digit7, "digit7", "7", "{7}", [](M& m) { m.digit(7); }},
+    {KeyId::digit8, "digit8", "8", "{8}", [](M& m) { m.digit(8); }},
+    {KeyId::digit9, "digit9", "9", "{9}", [](M& m) { m.digit(9); }},
+    {KeyId::decimalPoint, "decimalPoint", ".", "{ . } o  { , }", [](M& m) { m.decimalPoint(); }},
+    {KeyId::changeSign, "changeSign", "±", "Cambio de signo.  {<>}", [](M& m) { m.changeSign(); }},
+    {KeyId::exponent, "exponent", "EXP", "Exponencial.  {E}", [](M& m) { m.exponent(); }},
+    {KeyId::correction, "correction", "¬", "Corrector última cifra.  {BACKSPACE}",
+     [](M& m) { m.correction(); }},
+    {KeyId::clearEntry, "clearEntry", "C", "Corrector.  {C}", [](M& m) { m.clearEntry(); }},
+    {KeyId::allClear, "allClear", "AC", "Borrado.  {A}", [](M& m) { m.allClear(); }},
+    {KeyId::exponentialView, "exponentialView", "F--E", "Conversor decimal - exponencial",
+     [](M& m) { m.exponentialView(); }},
+    {KeyId::setDecimals, "setDecimals", "SET",
+     "Número de decimales: escriba el número (1 a 15) y pulse SET",
+     [](M& m) { m.setDecimals(); }},
+    {KeyId::music, "music", "musica", "", [](M& m) { m.music(); }},
+
+    // Operators
+    {KeyId::plus, "plus", "+", "{ + }", [](M& m) { m.arithmetic("+"); }},
+    {KeyId::minus, "minus", "--", "{ -- }", [](M& m) { m.arithmetic("--"); }},
+    {KeyId::times, "times", "x", "{ * }", [](M& m) { m.arithmetic("x"); }},
+    {KeyId::divide, "divide", "/", "{ / }", [](M& m) { m.arithmetic("/"); }},
+    {KeyId::power, "power", "x^y", "Exponenciación", [](M& m) { m.power(); }},
+    {KeyId::equals, "equals", "=", "{ENTER}", [](M& m) { m.equals(); }},
+    {KeyId::percent, "percent", "%",
+     "Cáculo de porcentajes.  Ejemplo: 25% de 200 = 50   [25],[%],[x],[200],[=]  da como "
+     "resultado 50",
+     [](M& m) { m.percent(); }},
+
+    // Memories, transit memories, key history
+    {KeyId::memoryAdd1, "memoryAdd1", "M1+", "Sumar a M1.  {SHIFT+1}", [](M& m) { m.memoryAdd(1); }},
+    {KeyId::memoryAdd2, "memoryAdd2", "M2+", "Sumar a M2.  {SHIFT+2}", [](M& m) { m.memoryAdd(2); }},
+    {KeyId::memoryAdd3, "memoryAdd3", "M3+", "Sumar a M3.  {SHIFT+3}", [](M& m) { m.memoryAdd(3); }},
+    {KeyId::memoryAdd4, "memoryAdd4", "M4+", "Sumar a M4.  {SHIFT+4}", [](M& m) { m.memoryAdd(4); }},
+    {KeyId::memoryRecall1, "memoryRecall1", "mr 1", "Usar M1", [](M& m) { m.memoryRecall(1); }},
+    {KeyId::memoryRecall2, "memoryRecall2", "mr 2", "Usar M2", [](M& m) { m.memoryRecall(2); }},
+    {KeyId::memoryRecall3, "memoryRecall3", "mr 3", "Usar M3", [](M& m) { m.memoryRecall(3); }},
+    {KeyId::memoryRecall4, "memoryRecall4", "mr 4", "Usar M4", [](M& m) { m.memoryRecall(4); }},
+    {KeyId::memoryClear1, "memoryClear1", "C1", "Borrado M1", [](M& m) { m.memoryClear(1); }},
+    {KeyId::memoryClear2, "memoryClear2", "C2", "Borrado M2", [](M& m) { m.memoryClear(2); }},
+    {KeyId::memoryClear3, "memoryClear3", "C3", "Borrado M3", [](M& m) { m.memoryClear(3); }},
+    {KeyId::memoryClear4, "memoryClear4", "C4", "Borrado M4", [](M& m) { m.memoryClear(4); }},
+    {KeyId::transit1, "transit1", "R1", "Memoria para programas accesorios",
+     [](M& m) { m.transit(1); }},
+    {KeyId::transit2, "transit2", "R2", "Memoria para programas accesorios",
+     [](M& m) { m.transit(2); }},
+    {KeyId::transit3, "transit3", "R3", "Memoria para programas accesorios",
+     [](M& m) { m.transit(3); }},
+    {KeyId::historyToggle, "historyToggle", "<< Historial  >>", "Registro de Resultados",
+     [](M& m) { m.historyToggle(); }},
+    {KeyId::historyClear, "historyClear", "C", "Borrado de Registros",
+     [](M& m) { m.historyClear(); }},
+
+    // Scientific functions, constants, angle modes and number bases
+
+    // VAT and currency
+};
+
+// Row index of each id, built once.
+const std::array<const KeyInfo*, kKeyCount>& index() {
+    static const std::array<const KeyInfo*, kKeyCount> table = [] {
+        std::array<const KeyInfo*, kKeyCount> t{};
+        for (const KeyInfo& key : kKeys) t[static_cast<std::size_t>(key.id)] = &key;
+        for (const KeyInfo* row : t) {
+            if (row == nullptr) std::abort();  // an id without its catalog row
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+std::span<const KeyInfo> allKeys() { return kKeys; }
+
+const KeyInfo& keyInfo(KeyId id) { return *index()[static_cast<std::size_t>(id)]; }
+
+std::optional<KeyId> keyByName(std::string_view name) {
+    for (const KeyInfo& key : kKeys) {
+        if (key.name == name) return key.id;
+    }
+    return std::nullopt;
+}
+
+std::vector<KeyId> keysByCaption(std::string_view caption) {
+    std::vector<KeyId> found;
+    for (const KeyInfo& key : kKeys) {
+        if (key.caption == caption) found.push_back(key.id);
+    }
+    return found;
+}
+
+}  // namespace numeralia::calc
