@@ -1,0 +1,179 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/shell/app_context.h"
+#include "app/shell/window_catalog.h"
+
+using namespace numeralia;
+using namespace numeralia::app;
+
+namespace {
+
+struct SilentSounds : SoundPlayer {
+    void playWave(const std::string&, bool) override {}
+};
+
+struct NoDialogs : Dialogs {
+    void inform(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+};
+
+void leaveBox(QWidget* box) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+}
+
+}  // namespace
+
+class PreferencesWindowTest : public QObject {
+    Q_OBJECT
+
+    SharedState state;
+    SilentSounds sounds;
+    NoDialogs dialogs;
+    WindowRegistry windows;
+    AppContext context{state, sounds, dialogs, windows};
+
+    QWidget* open() { return windows.show(WindowId::Preferences); }
+    template <typename T>
+    T* child(QWidget* window, const char* name) {
+        T* w = window->findChild<T*>(name);
+        if (!w) qFatal("no control %s", name);
+        return w;
+    }
+    void closeAndForget() {
+        windows.close(WindowId::Preferences);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void initTestCase() { registerWindows(context); }
+
+    void init() {
+        state = SharedState{};
+        state.currencyName1 = "dólar";
+        state.currencyName2 = "yen";
+        state.exchangeFactor = Variant::fromNumber(150.25);
+        state.soundOn = 0;
+    }
+
+    void cleanup() { closeAndForget(); }
+
+    void opensOnceWithTheSharedValues() {
+        QWidget* window = open();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Preferencias"));
+        QCOMPARE(windows.show(WindowId::Preferences), window);
+        QCOMPARE(child<QLineEdit>(window, "Text1")->text(), QString("dólar"));
+        QCOMPARE(child<QLineEdit>(window, "Text2")->text(), QString("yen"));
+        QCOMPARE(child<QLineEdit>(window, "valor")->text(), QString("150,25"));
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 dólar ="));
+        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("yen"));
+        QCOMPARE(child<QCheckBox>(window, "Check1")->text(), QString("Activar Sonidos del Programa"));
+        QVERIFY(!child<QCheckBox>(window, "Check1")->isChecked());
+    }
+
+    void typedNamesAreStoredInLowerCase() {
+        QWidget* window = open();
+        auto* text1 = child<QLineEdit>(window, "Text1");
+        text1->clear();
+        QTest::keyClicks(text1, "EURO");
+        QCOMPARE(state.currencyName1, std::string("euro"));
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 euro ="));
+        QCOMPARE(text1->text(), QString("EURO"));
+        leaveBox(text1);
+        QCOMPARE(text1->text(), QString("euro"));
+
+        auto* text2 = child<QLineEdit>(window, "Text2");
+        text2->selectAll();
+        QTest::keyClicks(text2, "Pesetas");
+        QCOMPARE(state.currencyName2, std::string("pesetas"));
+        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("pesetas"));
+    }
+
+    void factorIsReadWithEitherDecimalMark_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("point") << "1.5" << 1.5 << "1,5";
+        QTest::newRow("comma") << "0,85" << 0.85 << "0,85";
+        QTest::newRow("not a number") << "mucho" << 150.25 << "150,25";
+        QTest::newRow("empty") << "" << 150.25 << "150,25";
+    }
+    void factorIsReadWithEitherDecimalMark() {
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        QWidget* window = open();
+        auto* valor = child<QLineEdit>(window, "valor");
+        valor->selectAll();
+        QTest::keyClick(valor, Qt::Key_Delete);
+        QTest::keyClicks(valor, typed);
+        leaveBox(valor);
+        QCOMPARE(state.exchangeFactor, Variant::fromNumber(stored));
+        QCOMPARE(valor->text(), shown);
+    }
+
+    void soundSwitchActsAtOnce() {
+        QWidget* window = open();
+        auto* check = child<QCheckBox>(window, "Check1");
+        check->click();
+        QCOMPARE(state.soundOn, std::int16_t{1});
+        check->click();
+        QCOMPARE(state.soundOn, std::int16_t{0});
+    }
+
+    void originalesThenCancelarRestores() {
+        QWidget* window = open();
+        child<QPushButton>(window, "Command1")->click();
+        QCOMPARE(state.currencyName1, std::string("euro"));
+        QCOMPARE(state.currencyName2, std::string("pts"));
+        QCOMPARE(state.exchangeFactor, Variant::fromNumber(166.386));
+        QCOMPARE(state.soundOn, std::int16_t{1});
+        QCOMPARE(child<QLineEdit>(window, "valor")->text(), QString("166,386"));
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 euro ="));
+        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("pts"));
+        QVERIFY(child<QCheckBox>(window, "Check1")->isChecked());
+
+        child<QPushButton>(window, "Command3")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!windows.existing(WindowId::Preferences));
+        QCOMPARE(state.currencyName1, std::string("dólar"));
+        QCOMPARE(state.currencyName2, std::string("yen"));
+        QCOMPARE(state.exchangeFactor, Variant::fromNumber(150.25));
+        QCOMPARE(state.soundOn, std::int16_t{0});
+    }
+
+    void guardarMovesTheRestorePoint() {
+        QWidget* window = open();
+        child<QPushButton>(window, "Command1")->click();
+        child<QPushButton>(window, "Command2")->click();
+        QVERIFY(windows.existing(WindowId::Preferences));
+        auto* text1 = child<QLineEdit>(window, "Text1");
+        text1->selectAll();
+        QTest::keyClicks(text1, "Libra");
+        child<QPushButton>(window, "Command3")->click();
+        QCOMPARE(state.currencyName1, std::string("euro"));
+        QCOMPARE(state.exchangeFactor, Variant::fromNumber(166.386));
+    }
+
+    void closingOtherwiseKeepsTheValues() {
+        QWidget* window = open();
+        auto* text2 = child<QLineEdit>(window, "Text2");
+        text2->selectAll();
+        QTest::keyClicks(text2, "PTS");
+        auto* valor = child<QLineEdit>(window, "valor");
+        valor->selectAll();
+        QTest::keyClicks(valor, "2.5");  // still being typed when the window closes
+        window->close();
+        QCOMPARE(state.currencyName2, std::string("pts"));
+        QCOMPARE(state.exchangeFactor, Variant::fromNumber(2.5));
+    }
+};
+
+QTEST_MAIN(PreferencesWindowTest)
+#include "preferences_window_test.moc"
