@@ -1,11 +1,32 @@
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
+
+#include "app/shell/app_context.h"
+#include "app/shell/qt_dialogs.h"
+#include "app/shell/qt_sound_player.h"
+#include "app/shell/startup_probe.h"
+#include "app/shell/window_catalog.h"
+#include "core/shell/shared_state.h"
 
 int main(int argc, char** argv) {
+    using namespace numeralia;
     QApplication app(argc, argv);
-    QLabel label("NUMERALIA  -  Menú de Programas");
-    label.setWindowTitle("NUMERALIA  -  Menú de Programas");
-    label.resize(480, 320);
-    label.show();
+    QApplication::setApplicationName("Numeralia");
+    QApplication::setApplicationVersion("2.5");
+    QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
+
+    SharedState state;
+    app::QtSoundPlayer sounds(state);
+    app::QtDialogs dialogs;
+    app::WindowRegistry windows;
+    app::AppContext context{state, sounds, dialogs, windows};
+    app::registerWindows(context);
+
+    // The Program menu is the first window; the program ends when it closes, whatever
+    // other window is still open.
+    QWidget* menu = windows.show(app::WindowId::ProgramMenu);
+    if (!menu) return 1;
+    QObject::connect(menu, &QObject::destroyed, &app, &QCoreApplication::quit);
+    app::installStartupProbe(menu);
     return app.exec();
 }

@@ -1,6 +1,8 @@
 #include "app/shell/window_catalog.h"
 
 #include "app/calc/preferences_window.h"
+#include "app/info/about_window.h"
+#include "app/shell/program_menu_window.h"
 
 // One line per window; a window that is not listed here keeps its buttons and menu entries
 // disabled.
@@ -10,6 +12,8 @@ namespace numeralia::app {
 void registerWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
     (void)windows;
+    windows.registerWindow(WindowId::ProgramMenu, [&context] { return new ProgramMenuWindow(context); });
+    windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });
 }
 

@@ -1,0 +1,68 @@
+#include "app/info/about_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/shell/svg_picture.h"
+
+namespace numeralia::app {
+
+AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("About");
+    setWindowTitle("Acerca de...");
+    setStyleSheet(R"(
+        #name { font-size: 20pt; font-weight: bold; color: #1d3557; }
+        #tagline { font-size: 11pt; color: #2a6f97; }
+        #small { color: #5b6b7b; }
+    )");
+
+    auto* logo = new SvgPicture(":/pictures/logo.svg", QSize(112, 112));
+    auto* name = new QLabel("Numeralia v2.5");
+    name->setObjectName("name");
+    auto* tagline = new QLabel("Calculadora científica y programas de cálculo");
+    tagline->setObjectName("tagline");
+    auto* text = new QLabel(
+        "Una calculadora de bolsillo en dos modelos, Científica y Normal, con memorias, "
+        "historial de teclas, estadística y ecuaciones; y junto a ella la conversión de "
+        "unidades, las operaciones bancarias, la tabla periódica, el simulador de lotería "
+        "y la alarma.");
+    text->setWordWrap(true);
+    auto* small = new QLabel("Escrito en C++ con Qt 6. Las preferencias se guardan en el "
+                             "archivo «pref» de la carpeta del programa.");
+    small->setObjectName("small");
+    small->setWordWrap(true);
+
+    auto* ok = new QPushButton("Aceptar");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* words = new QVBoxLayout;
+    words->setSpacing(8);
+    words->addWidget(name);
+    words->addWidget(tagline);
+    words->addSpacing(6);
+    words->addWidget(text);
+    words->addWidget(small);
+    words->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(22);
+    top->addWidget(logo, 0, Qt::AlignTop);
+    top->addLayout(words, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(24, 24, 24, 18);
+    page->setSpacing(16);
+    page->addLayout(top, 1);
+    page->addLayout(buttons);
+    setFixedWidth(500);
+    setMinimumHeight(sizeHint().height());
+}
+
+}  // namespace numeralia::app

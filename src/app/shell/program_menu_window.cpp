@@ -1,0 +1,200 @@
+#include "app/shell/program_menu_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "app/shell/local_file_encoding.h"
+#include "app/shell/program_menu_readme.h"
+#include "app/shell/svg_picture.h"
+#include "core/shell/settings_file.h"
+
+namespace numeralia::app {
+
+namespace {
+
+const char* pictureOf(MenuTarget target) {
+    switch (target) {
+        case MenuTarget::Calculator: return ":/pictures/calculator.svg";
+        case MenuTarget::PeriodicTable: return ":/pictures/periodic_table.svg";
+        case MenuTarget::Bank: return ":/pictures/bank.svg";
+        case MenuTarget::Lottery: return ":/pictures/lottery.svg";
+        case MenuTarget::Converter: return ":/pictures/converter.svg";
+        case MenuTarget::Alarm: return ":/pictures/alarm.svg";
+        default: return "";
+    }
+}
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr auto kStyle = R"(
+#header { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, stop:1 #2a6f97); }
+#title { color: white; font-size: 22pt; font-weight: bold; letter-spacing: 3px; }
+#subtitle { color: #d8e9f5; font-size: 11pt; }
+#version { color: #a8c8e0; font-size: 9pt; }
+#hint { color: #5b6b7b; }
+#buttons { background: #f1f5f9; border: 1px solid #cbd5e1; border-radius: 10px; }
+QToolButton { background: white; border: 1px solid #cbd5e1; border-radius: 10px; }
+QToolButton:hover { background: #e0efff; border-color: #2a6f97; }
+QToolButton:pressed { background: #c7e0f7; }
+QToolButton:disabled { background: #eef1f4; border-color: #dde3ea; }
+QTextBrowser { border: 1px solid #cbd5e1; border-radius: 6px; background: white; }
+)";
+
+}  // namespace
+
+QString applicationFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+
+ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder) : context_(context) {
+    setObjectName("ProgramMenu");
+    setWindowTitle(qs(kProgramMenuCaption));
+    setStyleSheet(kStyle);
+
+    loadSettings(context_.state, folder.toStdString(), context_.sounds, localFileEncoding());
+
+    // Header: the logo (Image6, opens the About window), the name and a decorative strip.
+    auto* header = new QWidget;
+    header->setObjectName("header");
+    header->setAttribute(Qt::WA_StyledBackground);
+    image6_ = new SvgPicture(":/pictures/logo.svg", QSize(64, 64));
+    image6_->setObjectName("Image6");
+    image6_->setCursor(Qt::PointingHandCursor);
+    connect(image6_, &SvgPicture::clicked, this, [this] { open(MenuTarget::About); });
+    auto* title = new QLabel("NUMERALIA");
+    title->setObjectName("title");
+    auto* subtitle = new QLabel("Menú de Programas");
+    subtitle->setObjectName("subtitle");
+    auto* version = new QLabel("versión 2.5");
+    version->setObjectName("version");
+    auto* names = new QVBoxLayout;
+    names->setSpacing(0);
+    names->addStretch();
+    names->addWidget(title);
+    names->addWidget(subtitle);
+    names->addStretch();
+    auto* decoration = new SvgPicture(":/pictures/menu_decoration.svg", QSize(200, 64));
+    auto* headerRow = new QHBoxLayout(header);
+    headerRow->setContentsMargins(18, 12, 18, 12);
+    headerRow->setSpacing(14);
+    headerRow->addWidget(image6_);
+    headerRow->addLayout(names);
+    headerRow->addStretch();
+    headerRow->addWidget(decoration);
+    headerRow->addWidget(version, 0, Qt::AlignBottom);
+
+    // The six picture buttons, two rows of three.
+    auto* buttonPanel = new QWidget;
+    buttonPanel->setObjectName("buttons");
+    buttonPanel->setAttribute(Qt::WA_StyledBackground);
+    auto* grid = new QGridLayout(buttonPanel);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setSpacing(14);
+    for (std::size_t i = 0; i < kProgramMenuButtons.size(); ++i) {
+        const MenuButton& b = kProgramMenuButtons[i];
+        auto* button = new QToolButton;
+        button->setObjectName(qs(b.name));
+        button->setToolTip(qs(b.toolTip));
+        button->setIcon(QIcon(pictureOf(b.target)));
+        button->setIconSize(QSize(64, 64));
+        button->setFixedSize(96, 96);
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QToolButton::clicked, this, [this, target = b.target] { open(target); });
+        grid->addWidget(button, static_cast<int>(i / 3), static_cast<int>(i % 3));
+        buttons_[i] = button;
+    }
+    auto* hint = new QLabel("Elija un programa. Pulse el logotipo para saber más de Numeralia.");
+    hint->setObjectName("hint");
+    hint->setWordWrap(true);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(12);
+    left->addWidget(buttonPanel);
+    left->addWidget(hint);
+    left->addStretch();
+
+    auto* readme = new QTextBrowser;
+    readme->setObjectName("readme");
+    readme->setHtml(programMenuReadme());
+    readme->document()->setDocumentMargin(10);
+    readme->setMinimumWidth(360);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(18, 18, 18, 18);
+    body->setSpacing(18);
+    body->addLayout(left);
+    body->addWidget(readme, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(header);
+    page->addLayout(body, 1);
+    resize(780, 440);
+    refreshButtons();
+}
+
+std::optional<WindowId> ProgramMenuWindow::windowFor(MenuTarget target) const {
+    const WindowRegistry& windows = context_.windows;
+    WindowId id = WindowId::About;
+    switch (target) {
+        case MenuTarget::Calculator:
+            // Until the Normal model exists, its users get the Scientific model.
+            if (calculatorTarget(context_.state) == MenuTarget::NormalModel &&
+                windows.isRegistered(WindowId::Normal))
+                id = WindowId::Normal;
+            else
+                id = WindowId::Scientific;
+            break;
+        case MenuTarget::ScientificModel: id = WindowId::Scientific; break;
+        case MenuTarget::NormalModel: id = WindowId::Normal; break;
+        case MenuTarget::PeriodicTable: id = WindowId::Periodic; break;
+        case MenuTarget::Bank: id = WindowId::Bank; break;
+        case MenuTarget::Lottery: id = WindowId::Lottery; break;
+        case MenuTarget::Converter: id = WindowId::Converter; break;
+        case MenuTarget::Alarm: id = WindowId::Alarm; break;
+        case MenuTarget::About: id = WindowId::About; break;
+    }
+    if (!windows.isRegistered(id)) return std::nullopt;
+    return id;
+}
+
+void ProgramMenuWindow::open(MenuTarget target) {
+    const auto id = windowFor(target);
+    if (!id) return;
+    // The About window is only brought to the front; the sub-programs also leave a minimised
+    // or maximised state.
+    context_.windows.show(*id, target != MenuTarget::About);
+}
+
+void ProgramMenuWindow::refreshButtons() {
+    for (std::size_t i = 0; i < kProgramMenuButtons.size(); ++i)
+        buttons_[i]->setEnabled(windowFor(kProgramMenuButtons[i].target).has_value());
+}
+
+void ProgramMenuWindow::showEvent(QShowEvent* event) {
+    refreshButtons();
+    QWidget::showEvent(event);
+}
+
+void ProgramMenuWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refreshButtons();
+    QWidget::changeEvent(event);
+}
+
+void ProgramMenuWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        shutDown_ = true;
+        const SaveResult saved = saveSettings(context_.state, localFileEncoding());
+        if (!saved.ok) context_.dialogs.inform("Numeralia", saved.message);
+        context_.windows.closeAll(this);
+    }
+    event->accept();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace numeralia::app

@@ -1,0 +1,46 @@
+#pragma once
+// The Program menu: the first window of the program and its hub. Opening it loads the
+// settings file; closing it saves the file, closes every other window and ends the program.
+
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "app/shell/app_context.h"
+#include "core/shell/program_menu.h"
+
+namespace numeralia::app {
+
+class SvgPicture;
+
+// The folder of the running executable, in the platform's own notation.
+QString applicationFolder();
+
+class ProgramMenuWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `folder` is where the program's files live: the settings file and the sounds.
+    explicit ProgramMenuWindow(AppContext& context, const QString& folder = applicationFolder());
+
+    // The window a button opens now, or nothing when that window does not exist yet.
+    std::optional<WindowId> windowFor(MenuTarget target) const;
+
+    QToolButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void open(MenuTarget target);
+    void refreshButtons();
+
+    AppContext& context_;
+    std::array<QToolButton*, kProgramMenuButtons.size()> buttons_{};
+    SvgPicture* image6_ = nullptr;
+    bool shutDown_ = false;
+};
+
+}  // namespace numeralia::app

@@ -1,0 +1,14 @@
+#pragma once
+// Message boxes and Yes/No questions with Qt, over the active window.
+
+#include "core/shell/platform.h"
+
+namespace numeralia::app {
+
+class QtDialogs : public Dialogs {
+public:
+    void inform(const std::string& title, const std::string& text) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
+};
+
+}  // namespace numeralia::app
