@@ -36,7 +36,8 @@ BENCHMARK_CAPTURE(BM_FormatPattern, bank, "###,###,##0.00");
 BENCHMARK_CAPTURE(BM_FormatPattern, general, "General Number");
 
 void BM_ParseNumber(benchmark::State& state) {
-    const std::array<std::string, 4> texts = {"2,5", "0,333333333333333", "-1234567,891", "1,5E+20"};
+    const std::array<std::string, 4> texts = {"2,5", "0,333333333333333", "-1234567,891",
+                                              "1,5E+20"};
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(parseNumber(texts[i++ % texts.size()]));

@@ -83,7 +83,7 @@ TEST(NumberTextParse, ReadsDisplayTexts) {
                     {"5e3", 5000.0},
                     {"5E-3", 0.005},
                     {"-1E-05", -1e-5},
-                    {"5E", 5.0},  // right after "EXP"
+                    {"5E", 5.0},   // right after "EXP"
                     {"5E-", 5.0},  // "EXP" then "±"
                     {"5E+", 5.0},
                     {"2,5E", 2.5},
@@ -284,17 +284,10 @@ TEST(NumberTextSignBlank, PutsABlankInFrontOfZeroAndPositives) {
         std::string expected;
     };
     const std::vector<Row> rows = {
-        {5.0, ',', " 5"},
-        {7.0, ',', " 7"},
-        {0.0, ',', " 0"},
-        {-0.0, ',', " 0"},
-        {-12.0, ',', "-12"},
-        {-3.5, ',', "-3,5"},
-        {2.5, '.', " 2.5"},
-        {1.00794, '.', " 1.00794"},
-        {98.07948, '.', " 98.07948"},
-        {-1.5e20, '.', "-1.5E+20"},
-        {1e-5, '.', " 1E-05"},
+        {5.0, ',', " 5"},           {7.0, ',', " 7"},           {0.0, ',', " 0"},
+        {-0.0, ',', " 0"},          {-12.0, ',', "-12"},        {-3.5, ',', "-3,5"},
+        {2.5, '.', " 2.5"},         {1.00794, '.', " 1.00794"}, {98.07948, '.', " 98.07948"},
+        {-1.5e20, '.', "-1.5E+20"}, {1e-5, '.', " 1E-05"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(signBlankText(row.value, row.mark), row.expected) << "value " << row.value;
@@ -309,9 +302,12 @@ TEST(NumberTextSignBlank, EqualsKeyKeepsOnlyAPlainNegativeWholeNumber) {
         bool survives;
     };
     const std::vector<Row> rows = {
-        {"-12", true},    {"-3", true},    {"-1E+20", true}, {"3,5", false},
-        {"-3,5", false},  {"5", false},    {"0", false},     {"-1,5E+20", false},
-        {"1,5E+20", false}, {"Error: Parada crítica", false}, {"", false},
+        {"-12", true},      {"-3", true},
+        {"-1E+20", true},   {"3,5", false},
+        {"-3,5", false},    {"5", false},
+        {"0", false},       {"-1,5E+20", false},
+        {"1,5E+20", false}, {"Error: Parada crítica", false},
+        {"", false},
     };
     for (const Row& row : rows) {
         const std::optional<double> lead = leadingNumber(row.infoLine);

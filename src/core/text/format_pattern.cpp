@@ -39,8 +39,8 @@ struct Pattern {
 bool isPlaceholder(char c) { return c == '0' || c == '#'; }
 
 bool startsExponent(std::string_view p, std::size_t i) {
-    return i + 2 < p.size() && (p[i] == 'E' || p[i] == 'e') && (p[i + 1] == '+' || p[i + 1] == '-') &&
-           isPlaceholder(p[i + 2]);
+    return i + 2 < p.size() && (p[i] == 'E' || p[i] == 'e') &&
+           (p[i + 1] == '+' || p[i + 1] == '-') && isPlaceholder(p[i + 2]);
 }
 
 // Copies the literal element at i to out and returns the index after it.
@@ -141,8 +141,7 @@ void appendScientific(std::string& out, const Pattern& pat, Decimal d) {
     appendFraction(out, pat, d, intDigits);
 
     out += pat.exponentLetter;
-    if (exponent < 0) out += '-';
-    else if (pat.exponentSignAlways) out += '+';
+    if (exponent < 0 || pat.exponentSignAlways) out += exponent < 0 ? '-' : '+';
     char digits[8];
     int n = 0;
     for (int e = exponent < 0 ? -exponent : exponent; e > 0 || n < pat.exponentMinDigits; e /= 10) {
@@ -174,8 +173,11 @@ std::string formatPattern(double x, std::string_view pattern) {
     // The sign is written only when a shown digit is not zero: -0.001 with "0.00" is 0,00.
     const Decimal d = detail::toDecimal(x, kSignificant);
     std::string out;
-    if (pat.hasExponent) appendScientific(out, pat, d);
-    else appendFixed(out, pat, d);
+    if (pat.hasExponent) {
+        appendScientific(out, pat, d);
+    } else {
+        appendFixed(out, pat, d);
+    }
     out += pat.suffix;
     return out;
 }

@@ -42,9 +42,13 @@ int radixPrefix(std::string_view s) {
 
 int digitValue(char c, int radix) {
     int v = 99;
-    if (isDigit(c)) v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (isDigit(c)) {
+        v = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        v = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        v = c - 'A' + 10;
+    }
     return v < radix ? v : -1;
 }
 
@@ -64,8 +68,7 @@ std::optional<double> readWhole(std::string_view s, int radix, std::size_t& used
             ++tailDigits;
         }
     }
-    const double value =
-        std::ldexp(static_cast<double>(head), static_cast<int>(tailDigits * bits));
+    const double value = std::ldexp(static_cast<double>(head), static_cast<int>(tailDigits * bits));
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -113,8 +116,7 @@ Scanned scanDecimal(std::string_view s, char mark) {
 std::string plainText(const Decimal& d, char mark, int fixedLimit, bool signBlank) {
     char buf[64];
     char* out = buf;
-    if (d.negative) *out++ = '-';
-    else if (signBlank) *out++ = ' ';
+    if (d.negative || signBlank) *out++ = d.negative ? '-' : ' ';
     if (d.count == 0) {
         *out++ = '0';
         return std::string(buf, out);
