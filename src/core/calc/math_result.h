@@ -1,0 +1,46 @@
+#pragma once
+// What a computation of a calculator key gives back: a value, a message the key reports to
+// the user (always beginning "Error: "), or a failure that the calculation failure path
+// shows. A value is always a finite number; a computation that would give infinity or
+// "not a number" gives a failure instead, so no display ever shows either.
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace numeralia::calc {
+
+struct MathResult {
+    enum class Kind { Value, Reported, Failed };
+    Kind kind = Kind::Failed;
+    double value = 0.0;
+    std::string message;  // the reported message
+
+    static MathResult of(double v) {
+        if (!std::isfinite(v)) return failed();
+        return {Kind::Value, v == 0.0 ? 0.0 : v, {}};  // never a negative zero
+    }
+    static MathResult reported(std::string text) { return {Kind::Reported, 0.0, std::move(text)}; }
+    static MathResult failed() { return {Kind::Failed, 0.0, {}}; }
+
+    bool isValue() const { return kind == Kind::Value; }
+    bool isReported() const { return kind == Kind::Reported; }
+    bool isFailed() const { return kind == Kind::Failed; }
+};
+
+// The messages the keys report.
+namespace message {
+inline constexpr const char* infiniteResult = "Error: Resultado infinito";
+inline constexpr const char* aboveOne = "Error: | x | > 1";
+inline constexpr const char* belowOne = "Error: | x | < 1";
+inline constexpr const char* oneOrAbove = "Error: | x | >= 1";
+inline constexpr const char* negativeOrZero = "Error: Número negativo ó nulo";
+inline constexpr const char* negative = "Error: Número negativo";
+inline constexpr const char* outOfRange = "Error: Número fuera de rango";
+inline constexpr const char* divisionByZero = "Error: División por cero";
+inline constexpr const char* invalidEntry = "Error: Entrada no válida";
+inline constexpr const char* angleBelow360 = "Error: Angulo inferior a 360°";
+inline constexpr const char* notWhole = "Error: Número no entero";
+}  // namespace message
+
+}  // namespace numeralia::calc

@@ -1,0 +1,92 @@
+#include "core/calc/number_base.h"
+
+#include "core/text/number_text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace numeralia::calc {
+
+namespace {
+
+constexpr std::string_view hexPrefix = "&h";
+
+bool startsWithHexPrefix(std::string_view s) {
+    return s.size() >= 2 && s[0] == '&' && (s[1] == 'h' || s[1] == 'H');
+}
+
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return hexDigitValue(c);
+}
+
+// A hexadecimal whole number: optional "-", optional "&h", at least one digit. Digits
+// beyond the range give an out-of-range report, anything else an invalid-entry report.
+MathResult readHexadecimal(std::string_view s) {
+    const bool negative = !s.empty() && s.front() == '-';
+    if (negative) s.remove_prefix(1);
+    if (startsWithHexPrefix(s)) s.remove_prefix(hexPrefix.size());
+    if (s.empty()) return MathResult::reported(message::invalidEntry);
+    std::uint64_t value = 0;
+    bool tooLarge = false;
+    for (char c : s) {
+        const int d = digitValue(c);
+        if (d < 0) return MathResult::reported(message::invalidEntry);
+        if (value > (std::uint64_t{1} << 53)) {
+            tooLarge = true;  // the remaining digits are only checked
+        } else {
+            value = value * 16 + static_cast<std::uint64_t>(d);
+        }
+    }
+    if (tooLarge || value > (std::uint64_t{1} << 53)) return MathResult::reported(message::outOfRange);
+    const double v = static_cast<double>(value);
+    return MathResult::of(negative ? -v : v);
+}
+
+}  // namespace
+
+int hexDigitValue(char c) {
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string wholeNumberDigits(double value, int base) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::uint64_t magnitude = static_cast<std::uint64_t>(std::fabs(value));
+    std::string reversed;
+    do {
+        reversed.push_back(digits[magnitude % static_cast<std::uint64_t>(base)]);
+        magnitude /= static_cast<std::uint64_t>(base);
+    } while (magnitude != 0);
+    if (value < 0) reversed.push_back('-');
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+BaseText displayInBase(std::string_view display, int base) {
+    const std::string_view bare = !display.empty() && display.front() == '-' ? display.substr(1) : display;
+    MathResult read = MathResult::failed();
+    if (startsWithHexPrefix(bare)) {
+        read = readHexadecimal(display);
+    } else if (const auto v = text::parseNumber(display)) {
+        read = MathResult::of(*v);
+    } else {
+        read = MathResult::reported(message::invalidEntry);
+    }
+    if (!read.isValue()) return {false, read.isReported() ? read.message : std::string(message::invalidEntry)};
+    const double x = read.value;
+    if (x != std::trunc(x)) return {false, message::notWhole};
+    if (std::fabs(x) > largestBaseNumber) return {false, message::outOfRange};
+    return {true, wholeNumberDigits(x, base)};
+}
+
+MathResult hexadecimalValue(std::string_view display) { return readHexadecimal(display); }
+
+BaseText hexadecimalInDecimal(std::string_view display) {
+    const MathResult read = readHexadecimal(display);
+    if (!read.isValue()) return {false, read.message};
+    return {true, wholeNumberDigits(read.value, 10)};
+}
+
+}  // namespace numeralia::calc

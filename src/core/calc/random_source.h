@@ -1,0 +1,30 @@
+#pragma once
+// The random numbers of the "rand" key. The key reseeds the generator from the clock and
+// draws one number in [0, 1); tests hand the model a source of their own.
+
+#include <cstdint>
+#include <random>
+
+namespace numeralia::calc {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // A number in [0, 1).
+    virtual double draw() = 0;
+};
+
+// Reseeded from the clock at every draw; the number has single precision (24 random bits).
+class ClockRandomSource : public RandomSource {
+public:
+    double draw() override;
+
+private:
+    std::mt19937 generator_;
+    std::uint64_t draws_ = 0;  // two draws within one clock tick still differ
+};
+
+// A drawn number as the key shows it: at single precision and never rounded up to 1.
+double singlePrecisionUnit(double drawn);
+
+}  // namespace numeralia::calc

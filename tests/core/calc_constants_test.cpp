@@ -1,0 +1,73 @@
+// The constant keys: sixteen distinct keys with CODATA values and tool tips.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/calc/constants.h"
+#include "core/calc/random_source.h"
+
+using namespace numeralia;
+using namespace numeralia::calc;
+
+namespace {
+
+TEST(CalcConstants, ValuesAndToolTips) {
+    struct Row {
+        const char* caption;
+        double value;
+        const char* toolTip;
+    };
+    const Row rows[] = {
+        {"c", 299792458.0, "Velocidad de la luz en el vacío = 299792458 m/s"},
+        {"h", 6.62607015E-34, "Constante de Plank = 6,62607015E-34 J·s"},
+        {"g", 9.80665, "Aceleración de la gravedad = 9,80665 m/s²"},
+        {"Vm", 0.0224139695450141, "Volumen molar del gas ideal (CNTP) = 0,0224139695450141 m³/mol"},
+        {"R∞", 10973731.568157, "Constante de Rydberg = 10973731,568157 m⁻¹"},
+    };
+    for (const Row& r : rows) {
+        const PhysicalConstant* c = findConstant(r.caption);
+        ASSERT_NE(c, nullptr) << r.caption;
+        EXPECT_EQ(c->value, r.value);
+        EXPECT_EQ(constantToolTip(*c), r.toolTip);
+    }
+    EXPECT_EQ(findConstant("x"), nullptr);
+}
+
+// The derived constants agree with the defined ones they come from.
+TEST(CalcConstants, DerivedValuesAgree) {
+    auto v = [](const char* caption) { return findConstant(caption)->value; };
+    EXPECT_NEAR(v("F") / (v("NA") * v("e")), 1.0, 1e-14);
+    EXPECT_NEAR(v("R") / (v("NA") * v("k")), 1.0, 1e-14);
+    EXPECT_NEAR(v("Vm") / (v("R") * 273.15 / 101325.0), 1.0, 1e-14);
+    EXPECT_NEAR(v("K") * 4 * 3.141592653589793 * v("Eo"), 1.0, 1e-10);
+}
+
+TEST(CalcConstants, SixteenDistinctKeys) {
+    std::set<std::string> captions, labels;
+    for (const PhysicalConstant& c : physicalConstants()) {
+        captions.insert(c.caption);
+        labels.insert(c.label);
+        EXPECT_GT(c.value, 0.0);
+        EXPECT_NE(std::string(c.unit), "");
+    }
+    EXPECT_EQ(physicalConstants().size(), 16u);
+    EXPECT_EQ(captions.size(), 16u);
+    EXPECT_EQ(labels.size(), 16u);
+}
+
+TEST(CalcRandom, DrawsStayBelowOneAtSinglePrecision) {
+    ClockRandomSource source;
+    for (int i = 0; i < 2000; ++i) {
+        const double r = source.draw();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        EXPECT_EQ(singlePrecisionUnit(r), r);  // already single precision
+    }
+    EXPECT_LT(singlePrecisionUnit(0.99999999), 1.0);
+    EXPECT_EQ(singlePrecisionUnit(0.5), 0.5);
+    EXPECT_EQ(singlePrecisionUnit(-0.1), 0.0);
+}
+
+}  // namespace
