@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/calc/key_catalog.h"
+#include "core/calc/vat_currency.h"
+#include "core/shell/sounds.h"
 #include "core/text/number_text.h"
 
 namespace numeralia::calc {
@@ -20,16 +22,6 @@ bool hasDigit(std::string_view text) {
     return false;
 }
 
-std::string_view cueFile(int cue) {
-    switch (cue) {
-        case 1: return "hey.wav";
-        case 2: return "ooh.wav";
-        case 3: return "pato.wav";
-        case 4: return "tic.wav";
-        default: return {};
-    }
-}
-
 }  // namespace
 
 CalculatorModel::CalculatorModel(SharedState& shared, SoundPlayer& sounds, CalculatorKind kind)
@@ -44,9 +36,8 @@ void CalculatorModel::open() {
                                shared_.memory4};
     for (int i = 0; i < 4; ++i) state_.memories[i] = text::generalText(memories[i]);
 
-    Variant& vat = shared_.vatRate;
-    if (vat.isUnset() || (vat.isNumber() && vat.number == 0)) vat = Variant::fromNumber(16);
-    state_.ivas = (vat.isText() ? vat.text : text::generalText(vat.number)) + " %";
+    vat::applyDefaultRate(shared_.vatRate);
+    state_.ivas = vat::rateDisplayText(shared_.vatRate);
 }
 
 bool CalculatorModel::hasKey(KeyId id) const { return kindHasKey(kind_, id); }
@@ -204,13 +195,8 @@ CalculatorModel::Outcome CalculatorModel::functionFrame(
     return outcome;
 }
 
-void CalculatorModel::playErrorSound() {
-    if (shared_.soundOn == 1) sounds_.playWave("pato.wav", true);
-}
+void CalculatorModel::playErrorSound() { playWave(shared_, sounds_, kErrorSound, true); }
 
-void CalculatorModel::playCueSound() {
-    const std::string_view file = cueFile(shared_.soundCue);
-    if (shared_.soundOn == 1 && !file.empty()) sounds_.playWave(std::string(file), true);
-}
+void CalculatorModel::playCueSound() { numeralia::playCueSound(shared_, sounds_); }
 
 }  // namespace numeralia::calc

@@ -1,0 +1,125 @@
+#include "core/calc/keyboard_tables.h"
+
+#include <cctype>
+
+namespace numeralia::calc {
+
+namespace {
+
+constexpr int kShiftOnly = kShiftBit;
+
+// Key-down rows of the Scientific model, in the order they are tried.
+constexpr KeyDownRow kScientificKeyDown[] = {
+    // V with Shift, Ctrl or nothing: the VAT keys (vat_keys.cpp) come first.
+    {'1', kShiftOnly, KeyId::memoryAdd1},
+    {'2', kShiftOnly, KeyId::memoryAdd2},
+    {'3', kShiftOnly, KeyId::memoryAdd3},
+    {'4', kShiftOnly, KeyId::memoryAdd4},
+    // F1 to F12: the function keys (function_keys.cpp), Shift rows before plain rows.
+};
+
+// Character rows of the Scientific model, in the order they are tried.
+constexpr CharacterRow kScientificCharacters[] = {
+    {U"\b", KeyId::correction},
+    {U"+", KeyId::plus},
+    {U"-", KeyId::minus},
+    {U"*", KeyId::times},
+    {U"/", KeyId::divide},
+    {U"Cc", KeyId::clearEntry},
+    {U"Aa", KeyId::allClear},
+    {U"<>", KeyId::changeSign},
+    // P (pi), X and Y (statistics entries) come here.
+    {U".,", KeyId::decimalPoint},
+    {U"Ee", KeyId::exponent},
+    // I (1/x), Q and W (currency keys), º and ª, N, O, H, D come here.
+    {U"0", KeyId::digit0},
+    {U"1", KeyId::digit1},
+    {U"2", KeyId::digit2},
+    {U"3", KeyId::digit3},
+    {U"4", KeyId::digit4},
+    {U"5", KeyId::digit5},
+    {U"6", KeyId::digit6},
+    {U"7", KeyId::digit7},
+    {U"8", KeyId::digit8},
+    {U"9", KeyId::digit9},
+};
+
+// The Normal model's smaller tables.
+constexpr KeyDownRow kNormalKeyDown[] = {
+    // V with Shift, Ctrl or nothing: the VAT keys come first.
+    {'1', kShiftOnly, KeyId::memoryAdd1},
+    {'2', kShiftOnly, KeyId::memoryAdd2},
+    {'3', kShiftOnly, KeyId::memoryAdd3},
+    // F5 to F8: square root, square, cube root, cube.
+};
+
+constexpr CharacterRow kNormalCharacters[] = {
+    {U"\b", KeyId::correction},
+    {U"+", KeyId::plus},
+    {U"-", KeyId::minus},
+    {U"*", KeyId::times},
+    {U"/", KeyId::divide},
+    {U"Cc", KeyId::clearEntry},
+    {U"Aa", KeyId::allClear},
+    {U"<>", KeyId::changeSign},
+    // P (pi) comes here.
+    {U".,", KeyId::decimalPoint},
+    {U"Ee", KeyId::exponent},
+    // I (1/x), Q and W (currency keys) come here.
+    {U"0", KeyId::digit0},
+    {U"1", KeyId::digit1},
+    {U"2", KeyId::digit2},
+    {U"3", KeyId::digit3},
+    {U"4", KeyId::digit4},
+    {U"5", KeyId::digit5},
+    {U"6", KeyId::digit6},
+    {U"7", KeyId::digit7},
+    {U"8", KeyId::digit8},
+    {U"9", KeyId::digit9},
+};
+
+const KeyboardTables kScientific{kScientificKeyDown, kScientificCharacters};
+const KeyboardTables kNormal{kNormalKeyDown, kNormalCharacters};
+
+}  // namespace
+
+const KeyboardTables& keyboardTables(CalculatorKind kind) {
+    return kind == CalculatorKind::Normal ? kNormal : kScientific;
+}
+
+std::optional<KeyId> matchKeyDown(const KeyboardTables& tables, int keyCode, int shiftState) {
+    for (const KeyDownRow& row : tables.keyDown) {
+        if (row.keyCode != keyCode) continue;
+        if (row.shiftState == kAnyShift || row.shiftState == shiftState) return row.key;
+    }
+    return std::nullopt;
+}
+
+std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character) {
+    for (const CharacterRow& row : tables.characters) {
+        if (row.characters.find(character) != std::u32string_view::npos) return row.key;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> keyCodeByName(std::string_view name) {
+    if (name.size() == 1) {
+        const unsigned char c = static_cast<unsigned char>(name[0]);
+        if (std::isdigit(c)) return c;
+        if (std::isalpha(c)) return std::toupper(c);
+        return std::nullopt;
+    }
+    if ((name[0] == 'F' || name[0] == 'f') && name.size() <= 3) {
+        int n = 0;
+        for (char c : name.substr(1)) {
+            if (c < '0' || c > '9') return std::nullopt;
+            n = n * 10 + (c - '0');
+        }
+        if (n >= 1 && n <= 12) return kVkF1 + n - 1;
+        return std::nullopt;
+    }
+    if (name == "Backspace" || name == "backspace") return kVkBackspace;
+    return std::nullopt;
+}
+
+}  // namespace numeralia::calc
