@@ -19,6 +19,8 @@ constexpr std::array kNormalKeys = {
     KeyId::memoryRecall1, KeyId::memoryRecall2, KeyId::memoryRecall3, KeyId::memoryClear1,
     KeyId::memoryClear2,  KeyId::memoryClear3,  KeyId::transit1,      KeyId::transit2,
     KeyId::transit3,      KeyId::historyToggle, KeyId::historyClear,
+    KeyId::vatAmount,     KeyId::vatAdd,        KeyId::vatRemove,     KeyId::vatSetRate,
+    KeyId::currencyTo2,   KeyId::currencyTo1,
 };
 
 }  // namespace

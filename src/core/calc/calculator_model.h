@@ -78,6 +78,14 @@ public:
     void historyToggle();
     void historyClear();
 
+    // VAT and currency (vat_keys.cpp)
+    void vatAmount();    // "IVA"
+    void vatAdd();       // "+IVA"
+    void vatRemove();    // "--IVA"
+    void vatSetRate();   // "d.IVA"
+    void currencyTo2();  // currency 1 to currency 2
+    void currencyTo1();  // currency 2 to currency 1
+
     // ---- Hidden routines the keys share ----
     // Where a function key runs the history recorder.
     enum class RecordAt { Start, Result };

@@ -76,7 +76,17 @@ const KeyInfo kKeys[] = {
 
     // Scientific functions, constants, angle modes and number bases
 
-    // VAT and currency
+    // VAT and currency; the windows show the currency names on the currency keys.
+    {KeyId::vatAmount, "vatAmount", "IVA", "Cálculo de IVA.  {V}", [](M& m) { m.vatAmount(); }},
+    {KeyId::vatAdd, "vatAdd", "+IVA", "Sumar el IVA. {SHIFT+V}", [](M& m) { m.vatAdd(); }},
+    {KeyId::vatRemove, "vatRemove", "--IVA", "Restar el IVA.  {CTRL+V}",
+     [](M& m) { m.vatRemove(); }},
+    {KeyId::vatSetRate, "vatSetRate", "d.IVA", "Redefinición del tipo IVA",
+     [](M& m) { m.vatSetRate(); }},
+    {KeyId::currencyTo2, "currencyTo2", "moneda 2", "Conversor a moneda 2.  {Q}",
+     [](M& m) { m.currencyTo2(); }},
+    {KeyId::currencyTo1, "currencyTo1", "moneda 1", "Conversor a moneda 1.  {W}",
+     [](M& m) { m.currencyTo1(); }},
 };
 
 // Row index of each id, built once.

@@ -69,6 +69,12 @@ enum class KeyId : std::uint16_t {
     // angle_keys.cpp, base_keys.cpp)
 
     // VAT and currency (vat_keys.cpp)
+    vatAmount,
+    vatAdd,
+    vatRemove,
+    vatSetRate,
+    currencyTo2,
+    currencyTo1,
 
     count  // not a key: the number of ids
 };
