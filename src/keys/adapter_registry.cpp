@@ -1,0 +1,20 @@
+#include "keys/calculator_adapter.h"
+#include "keys/window_adapter.h"
+
+namespace numeralia::keys {
+
+const std::vector<AdapterEntry>& adapters() {
+    static const std::vector<AdapterEntry> list = {
+        {"scientific",
+         [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<CalculatorAdapter>(s, p, calc::CalculatorKind::Scientific);
+         }},
+        {"normal",
+         [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<CalculatorAdapter>(s, p, calc::CalculatorKind::Normal);
+         }},
+    };
+    return list;
+}
+
+}  // namespace numeralia::keys

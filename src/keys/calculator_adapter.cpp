@@ -1,0 +1,146 @@
+#include "keys/calculator_adapter.h"
+
+#include <charconv>
+
+#include "core/calc/key_catalog.h"
+#include "core/calc/keyboard_tables.h"
+
+namespace numeralia::keys {
+
+namespace {
+
+using calc::KeyId;
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// The code points of a UTF-8 text; a stray byte stands for itself.
+std::vector<char32_t> codePoints(std::string_view text) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        if (i + static_cast<std::size_t>(extra) >= text.size() + (extra > 0 ? 0 : 1)) extra = 0;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        }
+        out.push_back(c);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+const char* pictureName(calc::ErrorPicture picture) {
+    switch (picture) {
+        case calc::ErrorPicture::Critical: return "critical";
+        case calc::ErrorPicture::FunctionError: return "functionError";
+        default: return "normal";
+    }
+}
+
+}  // namespace
+
+CalculatorAdapter::CalculatorAdapter(SharedState& shared, SoundPlayer& sounds,
+                                     calc::CalculatorKind kind)
+    : model_(shared, sounds, kind) {}
+
+std::string CalculatorAdapter::perform(std::string_view line) {
+    if (line.starts_with("type:")) return type(line.substr(5));
+    if (line.starts_with("keydown:")) return keyDown(line.substr(8));
+    if (line.starts_with("select:")) return select(line.substr(7));
+    return pressKey(line);
+}
+
+std::string CalculatorAdapter::pressKey(std::string_view line) {
+    if (const auto id = calc::keyByName(line); id && model_.hasKey(*id)) {
+        model_.press(*id);
+        return {};
+    }
+    std::vector<KeyId> found;
+    for (const calc::KeyInfo& key : calc::allKeys()) {
+        if (model_.hasKey(key.id) && trimmed(key.caption) == trimmed(line)) found.push_back(key.id);
+    }
+    if (found.size() == 1) {
+        model_.press(found.front());
+        return {};
+    }
+    if (found.empty()) return "no key with the id or caption \"" + std::string(line) + "\"";
+    std::string names;
+    for (KeyId id : found) names += " " + std::string(calc::keyInfo(id).name);
+    return "the caption \"" + std::string(line) + "\" names several keys:" + names;
+}
+
+std::string CalculatorAdapter::type(std::string_view text) {
+    const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
+    for (char32_t c : codePoints(text)) {
+        if (const auto id = calc::matchCharacter(tables, c)) model_.typeKey(*id);
+    }
+    return {};
+}
+
+std::string CalculatorAdapter::keyDown(std::string_view spec) {
+    const std::size_t plus = spec.find('+', 1);
+    const std::string_view name = spec.substr(0, plus);
+    int shift = 0;
+    for (std::size_t at = plus; at != std::string_view::npos;) {
+        const std::size_t next = spec.find('+', at + 1);
+        const std::string_view modifier = spec.substr(at + 1, next - at - 1);
+        if (modifier == "shift") {
+            shift |= calc::kShiftBit;
+        } else if (modifier == "ctrl") {
+            shift |= calc::kCtrlBit;
+        } else if (modifier == "alt") {
+            shift |= calc::kAltBit;
+        } else {
+            return "unknown modifier \"" + std::string(modifier) + "\" (shift, ctrl, alt)";
+        }
+        at = next;
+    }
+    const auto code = calc::keyCodeByName(name);
+    if (!code) return "unknown key name \"" + std::string(name) + "\"";
+    const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
+    if (const auto id = calc::matchKeyDown(tables, *code, shift)) {
+        model_.typeKey(*id);
+    } else if (*code == calc::kVkBackspace) {
+        // Backspace also types character 8.
+        if (const auto typed = calc::matchCharacter(tables, U'\b')) model_.typeKey(*typed);
+    }
+    return {};
+}
+
+std::string CalculatorAdapter::select(std::string_view index) {
+    std::size_t n = 0;
+    const auto [end, error] = std::from_chars(index.data(), index.data() + index.size(), n);
+    if (error != std::errc{} || end != index.data() + index.size()) {
+        return "select: needs an entry number, got \"" + std::string(index) + "\"";
+    }
+    model_.selectHistoryEntry(n);
+    return {};
+}
+
+void CalculatorAdapter::writeState(JsonObject& json) const {
+    const calc::CalculatorState& s = model_.state();
+    json.text("numero", s.numero);
+    json.text("result", s.result);
+    json.text("func", s.func);
+    json.text("dcm", s.dcm);
+    json.text("angulo", s.angulo);
+    json.integer("errorKind", s.errorKind);
+    json.text("picture", pictureName(s.picture));
+    json.text("pendingOperator", s.pendingOperator);
+    json.optionalText("accumulator", s.accumulator);
+    json.integer("entryFlag", s.entryFlag);
+    json.text("displayPattern", s.displayPattern);
+    json.text("ivas", s.ivas);
+    for (std::size_t i = 0; i < s.memories.size(); ++i) {
+        json.text("m" + std::to_string(i + 1), s.memories[i]);
+    }
+    json.textArray("history", s.history);
+    json.boolean("historyVisible", s.historyVisible);
+}
+
+}  // namespace numeralia::keys
