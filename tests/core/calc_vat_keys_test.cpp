@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc_script.h"
+#include "core/calc/keyboard_tables.h"
 
 namespace numeralia::calc {
 namespace {
@@ -119,6 +120,37 @@ TEST(CalcVatKeys, NormalModelHasTheKeys) {
     testing::runScript(normal, "116 --IVA");
     EXPECT_EQ(normal.state().numero, "100");
     EXPECT_EQ(normal.state().ivas, "16 %");
+}
+
+TEST(CalcVatKeys, KeyboardRowsInBothModels) {
+    const struct {
+        int code;
+        int shift;
+        KeyId key;
+    } keyDown[] = {
+        {'V', 0, KeyId::vatAmount},
+        {'V', kShiftBit, KeyId::vatAdd},
+        {'V', kCtrlBit, KeyId::vatRemove},
+        {'V', kShiftBit | kCtrlBit, KeyId::vatAmount},  // neither Shift alone nor Ctrl alone
+        {'V', kAltBit, KeyId::vatAmount},
+        {'V', kCtrlBit | kAltBit, KeyId::vatAmount},
+    };
+    const struct {
+        char32_t c;
+        std::optional<KeyId> key;
+    } characters[] = {
+        {U'Q', KeyId::currencyTo2}, {U'q', KeyId::currencyTo2}, {U'W', KeyId::currencyTo1},
+        {U'w', KeyId::currencyTo1}, {U'v', std::nullopt},
+    };
+    for (CalculatorKind kind : {CalculatorKind::Scientific, CalculatorKind::Normal}) {
+        const KeyboardTables& tables = keyboardTables(kind);
+        for (const auto& row : keyDown) {
+            EXPECT_EQ(matchKeyDown(tables, row.code, row.shift), row.key) << row.shift;
+        }
+        for (const auto& row : characters) {
+            EXPECT_EQ(matchCharacter(tables, row.c), row.key) << static_cast<int>(row.c);
+        }
+    }
 }
 
 }  // namespace

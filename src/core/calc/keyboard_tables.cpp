@@ -11,6 +11,9 @@ constexpr int kShiftOnly = kShiftBit;
 // Key-down rows of the Scientific model, in the order they are tried.
 constexpr KeyDownRow kScientificKeyDown[] = {
     // V with Shift, Ctrl or nothing: the VAT keys (vat_keys.cpp) come first.
+    {'V', kShiftOnly, KeyId::vatAdd},
+    {'V', kCtrlBit, KeyId::vatRemove},
+    {'V', kAnyShift, KeyId::vatAmount},
     {'1', kShiftOnly, KeyId::memoryAdd1},
     {'2', kShiftOnly, KeyId::memoryAdd2},
     {'3', kShiftOnly, KeyId::memoryAdd3},
@@ -32,6 +35,8 @@ constexpr CharacterRow kScientificCharacters[] = {
     {U".,", KeyId::decimalPoint},
     {U"Ee", KeyId::exponent},
     // I (1/x), Q and W (currency keys), º and ª, N, O, H, D come here.
+    {U"Qq", KeyId::currencyTo2},
+    {U"Ww", KeyId::currencyTo1},
     {U"0", KeyId::digit0},
     {U"1", KeyId::digit1},
     {U"2", KeyId::digit2},
@@ -47,6 +52,9 @@ constexpr CharacterRow kScientificCharacters[] = {
 // The Normal model's smaller tables.
 constexpr KeyDownRow kNormalKeyDown[] = {
     // V with Shift, Ctrl or nothing: the VAT keys come first.
+    {'V', kShiftOnly, KeyId::vatAdd},
+    {'V', kCtrlBit, KeyId::vatRemove},
+    {'V', kAnyShift, KeyId::vatAmount},
     {'1', kShiftOnly, KeyId::memoryAdd1},
     {'2', kShiftOnly, KeyId::memoryAdd2},
     {'3', kShiftOnly, KeyId::memoryAdd3},
@@ -66,6 +74,8 @@ constexpr CharacterRow kNormalCharacters[] = {
     {U".,", KeyId::decimalPoint},
     {U"Ee", KeyId::exponent},
     // I (1/x), Q and W (currency keys) come here.
+    {U"Qq", KeyId::currencyTo2},
+    {U"Ww", KeyId::currencyTo1},
     {U"0", KeyId::digit0},
     {U"1", KeyId::digit1},
     {U"2", KeyId::digit2},
