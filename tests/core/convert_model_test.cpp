@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -201,6 +203,22 @@ TEST(ConvertModel, MagnitudeMenuOrder) {
     }
     EXPECT_EQ(findMagnitude("Longitud"), &numeralia::convert::lengthMagnitude());
     EXPECT_EQ(findMagnitude("Temperatura"), nullptr);
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(ConvertModel, ReadmeCountsTheUnits) {
+    std::ifstream readme(std::string(NUMERALIA_SOURCE_DIR) + "/README.md");
+    std::stringstream text;
+    text << readme.rdbuf();
+    const std::string expected =
+        "The unit converter offers " + std::to_string(numeralia::convert::totalUnitCount()) +
+        " units of " + std::to_string(numeralia::convert::magnitudes().size()) +
+        " physical magnitudes";
+    EXPECT_NE(text.str().find(expected), std::string::npos) << expected;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/shell/window_catalog.h"
 
 #include "app/calc/preferences_window.h"
+#include "app/convert/converter_help_window.h"
+#include "app/convert/converter_window.h"
 #include "app/info/about_window.h"
 #include "app/shell/program_menu_window.h"
 
@@ -13,6 +15,8 @@ void registerWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
     (void)windows;
     windows.registerWindow(WindowId::ProgramMenu, [&context] { return new ProgramMenuWindow(context); });
+    windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });
+    windows.registerWindow(WindowId::ConverterHelp, [] { return new ConverterHelpWindow; });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });
 }

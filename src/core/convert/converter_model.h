@@ -41,6 +41,9 @@ public:
     int selectedUnit(int position) const { return selectedUnits_.at(position); }
     double conversionFactor() const { return conversionFactor_; }
 
+    // The sound picture is shown, each time the window becomes active, while the sounds are on.
+    bool soundPictureVisible() const { return state_.soundOn == 1; }
+
 private:
     struct Slot {
         std::string name;
