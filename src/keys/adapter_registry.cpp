@@ -1,4 +1,5 @@
 #include "keys/calculator_adapter.h"
+#include "keys/preferences_adapter.h"
 #include "keys/window_adapter.h"
 
 namespace numeralia::keys {
@@ -12,6 +13,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"normal",
          [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<CalculatorAdapter>(s, p, calc::CalculatorKind::Normal);
+         }},
+        {"preferences",
+         [](SharedState& s, SoundPlayer&) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<PreferencesAdapter>(s);
          }},
     };
     return list;
