@@ -1,5 +1,7 @@
 #include "app/shell/window_catalog.h"
 
+#include "app/bank/bank_help_window.h"
+#include "app/bank/bank_window.h"
 #include "app/calc/preferences_window.h"
 #include "app/convert/converter_help_window.h"
 #include "app/convert/converter_window.h"
@@ -15,6 +17,8 @@ void registerWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
     (void)windows;
     windows.registerWindow(WindowId::ProgramMenu, [&context] { return new ProgramMenuWindow(context); });
+    windows.registerWindow(WindowId::Bank, [&context] { return new BankWindow(context); });
+    windows.registerWindow(WindowId::BankHelp, [] { return new BankHelpWindow; });
     windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });
     windows.registerWindow(WindowId::ConverterHelp, [] { return new ConverterHelpWindow; });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
