@@ -1,4 +1,5 @@
 #include "keys/calculator_adapter.h"
+#include "keys/converter_adapter.h"
 #include "keys/preferences_adapter.h"
 #include "keys/window_adapter.h"
 
@@ -17,6 +18,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"preferences",
          [](SharedState& s, SoundPlayer&) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<PreferencesAdapter>(s);
+         }},
+        {"converter",
+         [](SharedState& s, SoundPlayer&) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<ConverterAdapter>(s);
          }},
     };
     return list;
