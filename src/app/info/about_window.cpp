@@ -19,20 +19,31 @@ AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Win
     )");
 
     auto* logo = new SvgPicture(":/pictures/logo.svg", QSize(112, 112));
-    auto* name = new QLabel("Numeralia v2.5");
+    auto* name = new QLabel("Numeralia v2.5", this);
     name->setObjectName("name");
-    auto* tagline = new QLabel("Calculadora científica y programas de cálculo");
+    auto* tagline = new QLabel("La calculadora y sus programas de cálculo", this);
     tagline->setObjectName("tagline");
     auto* text = new QLabel(
         "Una calculadora de bolsillo en dos modelos, Científica y Normal, con memorias, "
         "historial de teclas, estadística y ecuaciones; y junto a ella la conversión de "
         "unidades, las operaciones bancarias, la tabla periódica, el simulador de lotería "
-        "y la alarma.");
+        "y la alarma.",
+        this);
     text->setWordWrap(true);
     auto* small = new QLabel("Escrito en C++ con Qt 6. Las preferencias se guardan en el "
-                             "archivo «pref» de la carpeta del programa.");
+                             "archivo «pref» de la carpeta del programa.",
+                             this);
     small->setObjectName("small");
     small->setWordWrap(true);
+
+    // Wrapped texts get a fixed width and the height that width needs.
+    constexpr int kTextWidth = 330;
+    for (QLabel* label : {name, tagline, text, small}) {
+        label->setWordWrap(true);
+        label->setFixedWidth(kTextWidth);
+        label->ensurePolished();  // the style sheet sets the font the height depends on
+        label->setMinimumHeight(label->heightForWidth(kTextWidth));
+    }
 
     auto* ok = new QPushButton("Aceptar");
     ok->setDefault(true);
@@ -61,8 +72,7 @@ AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Win
     page->setSpacing(16);
     page->addLayout(top, 1);
     page->addLayout(buttons);
-    setFixedWidth(500);
-    setMinimumHeight(sizeHint().height());
+    page->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace numeralia::app

@@ -119,6 +119,7 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder)
 
     auto* readme = new QTextBrowser;
     readme->setObjectName("readme");
+    readme->document()->setDefaultStyleSheet("h2, h3 { color: #1d3557; } ul { -qt-list-indent: 1; }");
     readme->setHtml(programMenuReadme());
     readme->document()->setDocumentMargin(10);
     readme->setMinimumWidth(360);
