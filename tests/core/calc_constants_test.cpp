@@ -15,7 +15,7 @@ namespace {
 
 TEST(CalcConstants, ValuesAndToolTips) {
     struct Row {
-        const char* caption;
+        const char* symbol;
         double value;
         const char* toolTip;
     };
@@ -27,8 +27,8 @@ TEST(CalcConstants, ValuesAndToolTips) {
         {"R∞", 10973731.568157, "Constante de Rydberg = 10973731,568157 m⁻¹"},
     };
     for (const Row& r : rows) {
-        const PhysicalConstant* c = findConstant(r.caption);
-        ASSERT_NE(c, nullptr) << r.caption;
+        const PhysicalConstant* c = findConstant(r.symbol);
+        ASSERT_NE(c, nullptr) << r.symbol;
         EXPECT_EQ(c->value, r.value);
         EXPECT_EQ(constantToolTip(*c), r.toolTip);
     }
@@ -37,7 +37,7 @@ TEST(CalcConstants, ValuesAndToolTips) {
 
 // The derived constants agree with the defined ones they come from.
 TEST(CalcConstants, DerivedValuesAgree) {
-    auto v = [](const char* caption) { return findConstant(caption)->value; };
+    auto v = [](const char* symbol) { return findConstant(symbol)->value; };
     EXPECT_NEAR(v("F") / (v("NA") * v("e")), 1.0, 1e-14);
     EXPECT_NEAR(v("R") / (v("NA") * v("k")), 1.0, 1e-14);
     EXPECT_NEAR(v("Vm") / (v("R") * 273.15 / 101325.0), 1.0, 1e-14);
@@ -45,15 +45,15 @@ TEST(CalcConstants, DerivedValuesAgree) {
 }
 
 TEST(CalcConstants, SixteenDistinctKeys) {
-    std::set<std::string> captions, labels;
+    std::set<std::string> symbols, labels;
     for (const PhysicalConstant& c : physicalConstants()) {
-        captions.insert(c.caption);
+        symbols.insert(c.symbol);
         labels.insert(c.label);
         EXPECT_GT(c.value, 0.0);
         EXPECT_NE(std::string(c.unit), "");
     }
     EXPECT_EQ(physicalConstants().size(), 16u);
-    EXPECT_EQ(captions.size(), 16u);
+    EXPECT_EQ(symbols.size(), 16u);
     EXPECT_EQ(labels.size(), 16u);
 }
 

@@ -26,7 +26,7 @@ TEST(CalcKeyCatalog, EveryIdHasOneRowWithAUniqueName) {
 TEST(CalcKeyCatalog, CaptionsFindTheirKeys) {
     EXPECT_EQ(keysByCaption("M3+"), std::vector<KeyId>{KeyId::memoryAdd3});
     EXPECT_EQ(keysByCaption("/"), std::vector<KeyId>{KeyId::divide});
-    EXPECT_EQ(keysByCaption("C").size(), 2u);  // the display's and the history's
+    EXPECT_EQ(keysByCaption("C").size(), 3u);  // the display's, the history's, the hexadecimal digit
     EXPECT_TRUE(keysByCaption("nada").empty());
     EXPECT_EQ(keyByName("digit7"), KeyId::digit7);
     EXPECT_FALSE(keyByName("Digit7"));

@@ -44,7 +44,7 @@ bool CalculatorModel::hasKey(KeyId id) const { return kindHasKey(kind_, id); }
 
 void CalculatorModel::press(KeyId id) {
     focusToEquals_ = false;
-    if (!hasKey(id)) return;
+    if (!isEnabled(id)) return;
     keyInfo(id).action(*this);
     // Every key of the calculator hands the focus back to "=" (Enter presses "=").
     if (!(kind_ == CalculatorKind::Normal && id == KeyId::correction)) focusToEquals_ = true;

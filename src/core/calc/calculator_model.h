@@ -16,6 +16,7 @@
 #include "core/calc/calculator_kind.h"
 #include "core/calc/calculator_state.h"
 #include "core/calc/key_id.h"
+#include "core/calc/random_source.h"
 #include "core/shell/platform.h"
 #include "core/shell/shared_state.h"
 
@@ -39,6 +40,9 @@ public:
     CalculatorKind kind() const { return kind_; }
     const SharedState& shared() const { return shared_; }
     bool hasKey(KeyId id) const;
+    // Whether the key can be pressed now: the model has it and the number mode allows it
+    // (base_keys.cpp). A disabled key does nothing, from the keyboard too.
+    bool isEnabled(KeyId id) const;
 
     // A click on a key. Keys the model does not have do nothing.
     void press(KeyId id);
@@ -53,7 +57,7 @@ public:
 
     // ---- Key actions (the key catalog points at these) ----
     // Number entry and display (entry_keys.cpp)
-    void digit(int d);
+    void digit(int d);  // 0 to 9; 10 to 15 are the hexadecimal letters A to F
     void decimalPoint();
     void changeSign();
     void exponent();
@@ -147,6 +151,9 @@ public:
     void playCueSound();
 
     CalculatorState& mutableState() { return state_; }
+    // The generator of "rand": reseeded from the clock, unless a test hands its own.
+    void setRandomSource(RandomSource& source) { random_ = &source; }
+    RandomSource& randomSource() { return random_ ? *random_ : clockRandom_; }
     SharedState& sharedState() { return shared_; }
 
 private:
@@ -158,6 +165,8 @@ private:
     CalculatorKind kind_;
     CalculatorState state_;
     bool focusToEquals_ = false;
+    ClockRandomSource clockRandom_;
+    RandomSource* random_ = nullptr;
 };
 
 }  // namespace numeralia::calc

@@ -33,15 +33,27 @@ constexpr std::array<PhysicalConstant, 16> table{{
 
 std::span<const PhysicalConstant> physicalConstants() { return table; }
 
-const PhysicalConstant* findConstant(std::string_view caption) {
+const PhysicalConstant* findConstant(std::string_view symbol) {
     for (const PhysicalConstant& c : table) {
-        if (caption == c.caption) return &c;
+        if (symbol == c.symbol) return &c;
     }
     return nullptr;
 }
 
 std::string constantToolTip(const PhysicalConstant& c) {
     return std::string(c.description) + " = " + text::generalText(c.value) + " " + c.unit;
+}
+
+std::string_view constantToolTip(std::string_view symbol) {
+    static const std::array<std::string, table.size()> tips = [] {
+        std::array<std::string, table.size()> t;
+        for (std::size_t i = 0; i < table.size(); ++i) t[i] = constantToolTip(table[i]);
+        return t;
+    }();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (symbol == table[i].symbol) return tips[i];
+    }
+    return {};
 }
 
 }  // namespace numeralia::calc

@@ -10,7 +10,7 @@
 namespace numeralia::calc {
 
 struct PhysicalConstant {
-    const char* caption;      // the key's caption
+    const char* symbol;       // as shown on the key
     const char* label;        // written into the function label and the key history
     const char* description;  // first part of the tool tip
     double value;             // in SI units
@@ -20,11 +20,14 @@ struct PhysicalConstant {
 // In the order of the keypad: F, G, NA, R, Vm, c, e, g, h, k, u, me, Eo, R∞, µb, K.
 std::span<const PhysicalConstant> physicalConstants();
 
-// The constant whose caption is given, or nullptr.
-const PhysicalConstant* findConstant(std::string_view caption);
+// The constant whose symbol is given, or nullptr.
+const PhysicalConstant* findConstant(std::string_view symbol);
 
 // The key's tool tip: description, value and unit ("Velocidad de la luz en el vacío =
 // 299792458 m/s").
 std::string constantToolTip(const PhysicalConstant& c);
+
+// The same tool tip for the key catalog, kept for the whole run; empty for an unknown symbol.
+std::string_view constantToolTip(std::string_view symbol);
 
 }  // namespace numeralia::calc

@@ -35,7 +35,7 @@ const char* exponentialPattern(int c) {
 
 void CalculatorModel::digit(int d) {
     resetShownError(state_);
-    const char c = static_cast<char>('0' + d);
+    const char c = "0123456789ABCDEF"[d];  // 10 to 15: the hexadecimal letter keys
     if (state_.entryFlag == 1 && state_.numero != "0") {
         setDisplay(state_.numero + c);
     } else {
