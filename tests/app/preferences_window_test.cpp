@@ -2,10 +2,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include "app/shell/app_context.h"
+#include "app/shell/program_menu_window.h"
 #include "app/shell/window_catalog.h"
 
 using namespace numeralia;
@@ -172,6 +174,42 @@ private slots:
         window->close();
         QCOMPARE(state.currencyName2, std::string("pts"));
         QCOMPARE(state.exchangeFactor, Variant::fromNumber(2.5));
+    }
+
+    // Preferences changed in one run are there in the next one when the program ends
+    // through the Program menu.
+    void preferencesOutliveTheRunThroughTheProgramMenu() {
+        QTemporaryDir dir;
+        {
+            SharedState run;
+            WindowRegistry registry;
+            AppContext program{run, sounds, dialogs, registry};
+            registerWindows(program);
+            auto* menu = new ProgramMenuWindow(program, dir.path());
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->show();
+            QWidget* window = registry.show(WindowId::Preferences);
+            child<QPushButton>(window, "Command1")->click();
+            auto* text1 = child<QLineEdit>(window, "Text1");
+            text1->selectAll();
+            QTest::keyClicks(text1, "DÓLAR");
+            auto* valor = child<QLineEdit>(window, "valor");
+            valor->selectAll();
+            QTest::keyClicks(valor, "1.08");
+            leaveBox(valor);
+            child<QCheckBox>(window, "Check1")->click();
+            QVERIFY(menu->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!registry.existing(WindowId::Preferences));
+        }
+        SharedState next;
+        WindowRegistry registry;
+        AppContext program{next, sounds, dialogs, registry};
+        ProgramMenuWindow menu(program, dir.path());
+        QCOMPARE(next.currencyName1, std::string("dólar"));
+        QCOMPARE(next.currencyName2, std::string("pts"));
+        QCOMPARE(next.exchangeFactor, Variant::fromNumber(1.08));
+        QCOMPARE(next.soundOn, std::int16_t{0});
     }
 };
 
