@@ -1,3 +1,4 @@
+#include "keys/bank_adapter.h"
 #include "keys/calculator_adapter.h"
 #include "keys/converter_adapter.h"
 #include "keys/preferences_adapter.h"
@@ -22,6 +23,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"converter",
          [](SharedState& s, SoundPlayer&) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<ConverterAdapter>(s);
+         }},
+        {"bank",
+         [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<BankAdapter>(s, p);
          }},
     };
     return list;

@@ -77,6 +77,8 @@ BankWindow::BankWindow(AppContext& context, QWidget* parent)
     entry_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     entry_->setStyleSheet(QString::fromLatin1(kEntryStyle));
     entry_->setToolTip(QStringLiteral("Número que se está escribiendo"));
+    // A long number is cut on the left, as on a calculator, instead of widening the window.
+    entry_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     leftLayout->addWidget(entry_);
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildKeypad());

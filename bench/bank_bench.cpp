@@ -1,0 +1,96 @@
+// Bank operations: a 100-year (1200-month) table computed in the window model, and the same
+// table shown in the window. Run with QT_QPA_PLATFORM=offscreen.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableView>
+
+#include "app/bank/bank_window.h"
+#include "core/bank/bank_model.h"
+
+namespace {
+
+struct QuietSounds : numeralia::SoundPlayer {
+    void playWave(const std::string&, bool) override {}
+};
+
+struct YesDialogs : numeralia::Dialogs {
+    void inform(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+};
+
+void enterLoan(numeralia::bank::BankModel& model) {
+    model.chooseYears();
+    for (char c : std::string("250000")) model.typeCharacter(c);
+    model.assignCapital();
+    for (char c : std::string("4.25")) model.typeCharacter(c);
+    model.assignRate();
+    for (char c : std::string("100")) model.typeCharacter(c);
+    model.assignTerm();
+}
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "bank_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+}  // namespace
+
+static void BM_LoanTable1200Months(benchmark::State& state) {
+    numeralia::SharedState shared;
+    QuietSounds sounds;
+    YesDialogs dialogs;
+    numeralia::bank::BankModel model(shared, sounds, dialogs);
+    for (auto _ : state) {
+        enterLoan(model);
+        model.calculate();
+        if (model.rowCount() != 1200) state.SkipWithError("the table should have 1200 rows");
+        benchmark::DoNotOptimize(model.rows().data());
+    }
+}
+BENCHMARK(BM_LoanTable1200Months)->Unit(benchmark::kMillisecond);
+
+// The same, with every text of the table written (what printing the table does).
+static void BM_LoanTable1200MonthsAllTexts(benchmark::State& state) {
+    numeralia::SharedState shared;
+    QuietSounds sounds;
+    YesDialogs dialogs;
+    numeralia::bank::BankModel model(shared, sounds, dialogs);
+    for (auto _ : state) {
+        enterLoan(model);
+        model.calculate();
+        std::size_t length = 0;
+        for (std::size_t r = 0; r < model.rowCount(); ++r) {
+            for (int c = 0; c < 5; ++c) length += model.cellText(r, c).size();
+        }
+        benchmark::DoNotOptimize(length);
+    }
+}
+BENCHMARK(BM_LoanTable1200MonthsAllTexts)->Unit(benchmark::kMillisecond);
+
+// Calculate in the window and paint the table, scrolled to its last month.
+static void BM_WindowShowsTable1200Months(benchmark::State& state) {
+    application();
+    numeralia::SharedState shared;
+    QuietSounds sounds;
+    YesDialogs dialogs;
+    numeralia::app::WindowRegistry windows;
+    numeralia::app::AppContext context{shared, sounds, dialogs, windows};
+    numeralia::app::BankWindow window(context);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        enterLoan(window.model());
+        window.model().calculate();
+        window.refresh();
+        window.table()->scrollToBottom();
+        window.table()->viewport()->repaint();
+        QApplication::processEvents();
+        if (window.table()->model()->rowCount() != 1200) state.SkipWithError("1200 rows expected");
+    }
+}
+BENCHMARK(BM_WindowShowsTable1200Months)->Unit(benchmark::kMillisecond);
