@@ -1,5 +1,5 @@
 // Shows the Bank operations window after a sample calculation and saves a picture of it:
-//   bank_window_app loan|deposit|savings out.png [--print folder]
+//   bank_window_app loan|deposit|savings|help out.png [--print folder]
 // Used to look at the window (and its printed page) the way a user sees them.
 
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/bank/bank_help_window.h"
 #include "app/bank/bank_window.h"
 #include "app/shell/printing.h"
 
@@ -30,8 +31,18 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr,
-                     "usage: bank_window_app loan|deposit|savings out.png [--print folder]\n");
+                     "usage: bank_window_app loan|deposit|savings|help out.png [--print folder]\n");
         return 2;
+    }
+    if (args[1] == QStringLiteral("help")) {
+        auto* help = new numeralia::app::BankHelpWindow;
+        help->show();
+        QTimer::singleShot(800, [&] {
+            help->grab().save(args[2]);
+            help->close();
+            app.quit();
+        });
+        return app.exec();
     }
     numeralia::SharedState state;
     state.soundOn = 1;

@@ -69,12 +69,13 @@ BankHelpWindow::BankHelpWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Ayuda Operaciones Bancarias"));
     auto* browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("ayuda"));
+    browser->document()->setDocumentMargin(14);
     browser->setHtml(QString::fromUtf8(kHelpHtml));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     const int em = fontMetrics().horizontalAdvance(QStringLiteral("M"));
-    resize(em * 48, em * 44);
+    resize(em * 62, em * 54);
 }
 
 }  // namespace numeralia::app
