@@ -3,6 +3,7 @@
 #include "app/bank/bank_help_window.h"
 #include "app/bank/bank_window.h"
 #include "app/calc/preferences_window.h"
+#include "app/calc/scientific_window.h"
 #include "app/convert/converter_help_window.h"
 #include "app/convert/converter_window.h"
 #include "app/info/about_window.h"
@@ -17,6 +18,7 @@ void registerWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
     (void)windows;
     windows.registerWindow(WindowId::ProgramMenu, [&context] { return new ProgramMenuWindow(context); });
+    windows.registerWindow(WindowId::Scientific, [&context] { return new ScientificWindow(context); });
     windows.registerWindow(WindowId::Bank, [&context] { return new BankWindow(context); });
     windows.registerWindow(WindowId::BankHelp, [] { return new BankHelpWindow; });
     windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });

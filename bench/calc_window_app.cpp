@@ -1,0 +1,42 @@
+// Shows the Scientific calculator window on its own, for looking at it (screenshots).
+// Arguments are key ids pressed before the window shows: calc_window_app digit1 plus digit2
+
+#include <QApplication>
+
+#include "app/calc/scientific_window.h"
+#include "app/shell/window_registry.h"
+#include "core/calc/key_catalog.h"
+
+namespace {
+
+struct SilentSounds : numeralia::SoundPlayer {
+    void playWave(const std::string&, bool) override {}
+};
+
+struct NoDialogs : numeralia::Dialogs {
+    void inform(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    numeralia::SharedState state;
+    state.currencyName1 = "euro";
+    state.currencyName2 = "pts";
+    state.exchangeFactor = numeralia::Variant::fromNumber(166.386);
+    state.soundOn = 1;
+    state.memory1 = 1234.5;
+    state.transitLabel1 = "Factor de conversión de Kilómetros a Metros";
+    SilentSounds sounds;
+    NoDialogs dialogs;
+    numeralia::app::WindowRegistry windows;
+    numeralia::app::AppContext context{state, sounds, dialogs, windows};
+    numeralia::app::ScientificWindow window(context);
+    for (int i = 1; i < argc; ++i) {
+        if (const auto id = numeralia::calc::keyByName(argv[i])) window.runKey(*id);
+    }
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,99 @@
+#include "app/calc/calc_displays.h"
+
+#include "app/shell/svg_picture.h"
+
+namespace numeralia::app {
+
+namespace {
+
+QLineEdit* display(const char* name, Qt::Alignment alignment, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(alignment);
+    return box;
+}
+
+QString faceOf(calc::ErrorPicture picture) {
+    switch (picture) {
+        case calc::ErrorPicture::Critical: return QStringLiteral(":/pictures/face_critical.svg");
+        case calc::ErrorPicture::FunctionError:
+            return QStringLiteral(":/pictures/face_function_error.svg");
+        default: return QStringLiteral(":/pictures/face_normal.svg");
+    }
+}
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QLabel* CalcDisplays::caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName("displayCaption");
+    return label;
+}
+
+CalcDisplays::CalcDisplays(QWidget* parent) : QObject(parent) {
+    numero = display("numero", Qt::AlignRight | Qt::AlignVCenter, parent);
+    result = display("result", Qt::AlignRight | Qt::AlignVCenter, parent);
+    func = display("func", Qt::AlignCenter, parent);
+    dcm = display("dcm", Qt::AlignCenter, parent);
+    angulo = display("angulo", Qt::AlignCenter, parent);
+    ivas = display("ivas", Qt::AlignCenter, parent);
+    for (std::size_t i = 0; i < memories.size(); ++i) {
+        const QString name = QStringLiteral("m%1").arg(i + 1);
+        memories[i] = display(name.toLatin1().constData(), Qt::AlignRight | Qt::AlignVCenter, parent);
+        memories[i]->setToolTip(QStringLiteral("Valor actual de la Memoria %1").arg(i + 1));
+    }
+    image3 = new SvgPicture(faceOf(calc::ErrorPicture::Normal), QSize(44, 44), parent);
+    image3->setObjectName("Image3");
+
+    history = new QComboBox(parent);
+    history->setObjectName("Combo1");
+    history->setEditable(true);
+    history->lineEdit()->setReadOnly(true);
+    history->setFocusPolicy(Qt::NoFocus);
+    history->setToolTip(QStringLiteral("Registro de Resultados"));
+    history->setMaxVisibleItems(20);
+    QSizePolicy keep = history->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);  // showing the list does not move the keys
+    history->setSizePolicy(keep);
+    connect(history, &QComboBox::activated, this, &CalcDisplays::historyEntryChosen);
+}
+
+void CalcDisplays::refresh(const calc::CalculatorState& s) {
+    numero->setText(qt(s.numero));
+    result->setText(qt(s.result));
+    func->setText(qt(s.func));
+    dcm->setText(qt(s.dcm));
+    angulo->setText(qt(s.angulo));
+    ivas->setText(qt(s.ivas));
+    for (std::size_t i = 0; i < memories.size(); ++i) memories[i]->setText(qt(s.memories[i]));
+    const QString face = faceOf(s.picture);
+    if (image3->source() != face) image3->setSource(face);
+    refreshHistory(s);
+}
+
+void CalcDisplays::refreshHistory(const calc::CalculatorState& s) {
+    const auto& entries = s.history;
+    const QString last = entries.empty() ? QString() : qt(entries.back());
+    const bool grown = entries.size() >= shownEntries_ && shownEntries_ > 0 &&
+                       history->itemText(static_cast<int>(shownEntries_ - 1)) ==
+                           qt(entries[shownEntries_ - 1]);
+    const QString first = entries.empty() ? QString() : qt(entries.front());
+    if (entries.size() != shownEntries_ || last != shownLast_ ||
+        (shownEntries_ > 0 && history->itemText(0) != first)) {
+        if (!grown) {
+            history->clear();
+            shownEntries_ = 0;
+        }
+        for (std::size_t i = shownEntries_; i < entries.size(); ++i) history->addItem(qt(entries[i]));
+        shownEntries_ = entries.size();
+        shownLast_ = last;
+    }
+    history->setEditText(qt(s.historyText));
+    history->setVisible(s.historyVisible);
+}
+
+}  // namespace numeralia::app

@@ -1,0 +1,49 @@
+#pragma once
+// The displays of a calculator window: main display, info line, function label, decimals,
+// angle, VAT, memory boxes, the error picture and the key history list. They show the
+// model's state; the window lays them out.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QObject>
+#include <array>
+
+#include "core/calc/calculator_state.h"
+
+namespace numeralia::app {
+
+class SvgPicture;
+
+class CalcDisplays : public QObject {
+    Q_OBJECT
+public:
+    explicit CalcDisplays(QWidget* parent);
+
+    // Shows the state; the history list is rebuilt only when its entries changed.
+    void refresh(const calc::CalculatorState& state);
+
+    QLineEdit* numero = nullptr;
+    QLineEdit* result = nullptr;
+    QLineEdit* func = nullptr;
+    QLineEdit* dcm = nullptr;
+    QLineEdit* angulo = nullptr;
+    QLineEdit* ivas = nullptr;
+    std::array<QLineEdit*, 4> memories{};
+    SvgPicture* image3 = nullptr;
+    QComboBox* history = nullptr;  // Combo1
+
+    // A caption beside a small display ("Función", "Dec.").
+    static QLabel* caption(const QString& text, QWidget* parent);
+
+signals:
+    // The user picked an entry of the history list.
+    void historyEntryChosen(int index);
+
+private:
+    void refreshHistory(const calc::CalculatorState& state);
+    std::size_t shownEntries_ = 0;
+    QString shownLast_;
+};
+
+}  // namespace numeralia::app

@@ -1,0 +1,22 @@
+#pragma once
+// The menu bar of the calculator windows. Entries whose window does not exist yet are
+// disabled.
+
+#include <QMenuBar>
+#include <functional>
+
+#include "app/shell/app_context.h"
+
+namespace numeralia::app {
+
+struct CalcMenuActions {
+    std::function<void()> printHistory;
+    std::function<void()> modeNormal;      // "Modo", "Normal"
+    std::function<void()> modeScientific;  // "Modo", "Científica"
+};
+
+// The Scientific model's menus: Archivo (statistics files and chart, Imprimir, Modo,
+// Preferencias), Programas, Entretenimiento, Ayuda, Acerca de.
+void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions);
+
+}  // namespace numeralia::app
