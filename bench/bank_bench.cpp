@@ -30,6 +30,14 @@ void enterLoan(numeralia::bank::BankModel& model) {
     model.assignTerm();
 }
 
+// A window model with quiet platform fakes.
+struct ModelUnderTest {
+    numeralia::SharedState shared;
+    QuietSounds sounds;
+    YesDialogs dialogs;
+    numeralia::bank::BankModel model{shared, sounds, dialogs};
+};
+
 QApplication& application() {
     static int argc = 1;
     static char name[] = "bank_bench";
@@ -41,10 +49,8 @@ QApplication& application() {
 }  // namespace
 
 static void BM_LoanTable1200Months(benchmark::State& state) {
-    numeralia::SharedState shared;
-    QuietSounds sounds;
-    YesDialogs dialogs;
-    numeralia::bank::BankModel model(shared, sounds, dialogs);
+    ModelUnderTest fixture;
+    numeralia::bank::BankModel& model = fixture.model;
     for (auto _ : state) {
         enterLoan(model);
         model.calculate();
@@ -56,10 +62,8 @@ BENCHMARK(BM_LoanTable1200Months)->Unit(benchmark::kMillisecond);
 
 // The same, with every text of the table written (what printing the table does).
 static void BM_LoanTable1200MonthsAllTexts(benchmark::State& state) {
-    numeralia::SharedState shared;
-    QuietSounds sounds;
-    YesDialogs dialogs;
-    numeralia::bank::BankModel model(shared, sounds, dialogs);
+    ModelUnderTest fixture;
+    numeralia::bank::BankModel& model = fixture.model;
     for (auto _ : state) {
         enterLoan(model);
         model.calculate();

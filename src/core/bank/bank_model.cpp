@@ -237,7 +237,7 @@ bool BankModel::calculateLoan(std::vector<std::string>& problems) {
                       text::formatPattern(loan.totalPaid, kWholePattern),
                       text::formatPattern(transit[2], kWholePattern)});
     rows_ = std::move(loan.rows);
-    rememberInputs(false, textsOf(operation_).timingNames[static_cast<int>(timing)]);
+    rememberInputs(false, textsOf(operation_).timingNames[static_cast<std::size_t>(timing)]);
     return true;
 }
 
@@ -247,20 +247,9 @@ bool BankModel::calculateDeposit(std::vector<std::string>& problems) {
     const std::optional<float> months = readMonths(term_, termInMonths_, kMaxMonths, problems);
     if (!principal || !yearly || !months) return false;
     DepositSchedule deposit = computeDeposit(*principal, monthlyRateOf(*yearly), *months);
-    if (!usable(deposit.yearlyEquivalentRate) || !usable(deposit.finalCapital) ||
-        !usableTable(deposit.rows)) {
-        problems.push_back(tooLargeProblem());
-        return false;
-    }
-    const std::array<double, 3> transit{roundToCents(deposit.yearlyEquivalentRate),
-                                        roundToCents(deposit.finalCapital),
-                                        roundToCents(deposit.totalInterest)};
-    publish(transit, {text::formatPattern(transit[0], kCentsPattern),
-                      text::formatPattern(transit[1], kCentsPattern),
-                      text::formatPattern(transit[2], kCentsPattern)});
-    rows_ = std::move(deposit.rows);
-    rememberInputs(false, textsOf(operation_).timingNames[0]);
-    return true;
+    return publishInCents(
+        {deposit.yearlyEquivalentRate, deposit.finalCapital, deposit.totalInterest}, deposit.rows,
+        Timing::EndOfPeriod, problems);
 }
 
 bool BankModel::calculateSavings(std::vector<std::string>& problems) {
@@ -275,18 +264,26 @@ bool BankModel::calculateSavings(std::vector<std::string>& problems) {
     const Timing timing = askTiming();
     SavingsSchedule plan =
         computeSavings(*opening, *contribution, *increase, rate, *months, timing);
-    if (!usable(plan.finalCapital) || !usable(plan.totalContributed) || !usableTable(plan.rows)) {
+    return publishInCents({plan.totalContributed, plan.finalCapital, plan.totalInterest}, plan.rows,
+                          timing, problems);
+}
+
+bool BankModel::publishInCents(const std::array<double, 3>& amounts, std::vector<ScheduleRow>& rows,
+                               Timing timing, std::vector<std::string>& problems) {
+    if (!usable(amounts[0]) || !usable(amounts[1]) || !usable(amounts[2]) || !usableTable(rows)) {
         problems.push_back(tooLargeProblem());
         return false;
     }
-    const std::array<double, 3> transit{roundToCents(plan.totalContributed),
-                                        roundToCents(plan.finalCapital),
-                                        roundToCents(plan.totalInterest)};
-    publish(transit, {text::formatPattern(transit[0], kCentsPattern),
-                      text::formatPattern(transit[1], kCentsPattern),
-                      text::formatPattern(transit[2], kCentsPattern)});
-    rows_ = std::move(plan.rows);
-    rememberInputs(true, textsOf(operation_).timingNames[static_cast<int>(timing)]);
+    std::array<double, 3> transit{};
+    std::array<std::string, 3> shown;
+    for (std::size_t i = 0; i < 3; ++i) {
+        transit[i] = roundToCents(amounts[i]);
+        shown[i] = text::formatPattern(transit[i], kCentsPattern);
+    }
+    publish(transit, shown);
+    rows_ = std::move(rows);
+    rememberInputs(savingsFieldsEnabled(),
+                   textsOf(operation_).timingNames[static_cast<std::size_t>(timing)]);
     return true;
 }
 

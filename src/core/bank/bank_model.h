@@ -92,6 +92,9 @@ class BankModel {
     bool calculateSavings(std::vector<std::string>& problems);
     Timing askTiming();
     void publish(const std::array<double, 3>& transit, const std::array<std::string, 3>& shown);
+    // Deposits and savings plans: results and R1 to R3 to the cent.
+    bool publishInCents(const std::array<double, 3>& amounts, std::vector<ScheduleRow>& rows,
+                        Timing timing, std::vector<std::string>& problems);
     void rememberInputs(bool withSavings, const std::string& timing);
 
     SharedState& state_;
