@@ -18,7 +18,7 @@ constexpr Unit kPlaneAngleUnits[] = {
     {"Horas de ángulo (15°) {h}", 15 * degree, "15 degree"},
     {"¤ Radianes {rad}", 1, "radian"},
     {"Grados {°}", degree, "degree"},
-    {"Gones / Grados centesimales {g}", gon, "gon"},
+    {"Gones / Grados centesimales {gon}", gon, "gon"},
     {"Miliradianes {mrad}", 0.001, "milliradian"},
     {"Milésimas artilleras (1/6400)", revolution / 6400, "milangle"},
     {"Minutos de arco {'}", arcMinute, "arcmin"},

@@ -43,7 +43,7 @@ constexpr Unit kFrequencyUnits[] = {
     {"¤ Hercios {Hz}", 1, "Hz"},
     {"Ciclos/segundo {c/s}", 1, "1/s"},
     {"Revoluciones/segundo {rps}", 1, "1/s"},
-    {"Radianes/segundo {ω = 2π f}", 1 / (2 * pi), "1/(2 pi s)"},
+    {"Radianes/segundo {rad/s}", 1 / (2 * pi), "1/(2 pi s)"},
     {"Ciclos/minuto {c/min}", 1 / minute, "1/min"},
     {"Revoluciones/minuto {rpm}", 1 / minute, "1/min"},
     {"Milihercios {mHz}", 0.001, "mHz"},
