@@ -120,6 +120,7 @@ const Row kAngleRows[] = {
     {"359 red", "0", "Error: Angulo inferior a 360°"},
     {"719,6 red", "-0,399999999999977", "-0,399999999999977"},
     {"modeRad", "0", "0", "", "rad"},
+    {"3 gms ± ¬", "3", "3°  0'  0,00''", "corr"},  // the correction skips the degrees-minutes-seconds record
 };
 INSTANTIATE_TEST_SUITE_P(Angles, CalcScientificKeys, ::testing::ValuesIn(kAngleRows));
 
@@ -139,7 +140,14 @@ const Row kBaseRows[] = {
     {"hexadecimalMode 5 . EXP sin pi constLight toRad", "&h5", "0"},  // disabled keys do nothing
     {"hexDigitA", "0", "0"},  // the letters only type in hexadecimal mode
     {"hexadecimalMode decimalMode 5", "5", "0"},
+    {"hexadecimalMode 1 hexDigitC decimalMode 0 .", "0,", "0"},  // the mode ends the typed number
+    {"1 2 hexadecimalMode 3", "&h3", "0"},
     {"hexadecimalMode hexDigitA x²", "100", "100"},
+    {"hexadecimalMode 2 0 % 1 hexDigitD", "&hD", "0,32"},
+    {"hexadecimalMode 1 hexDigitE ±", "-30", "0"},  // the digit E is no exponent
+    {"10190 HEX ±", "-27", "27CE"},
+    {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41", "0"},  // a recalled "&h" number stays whole  // nor that of a result; computing reads it as decimal  // a letter never extends a decimal text
+    {"hexadecimalMode hexDigitA hexDigitB 1", "&hAB1", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Bases, CalcScientificKeys, ::testing::ValuesIn(kBaseRows));
 

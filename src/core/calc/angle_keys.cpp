@@ -57,7 +57,8 @@ void degreesMinutesSecondsKey(CalculatorModel& m) {
 
 void fieldSeparatorKey(CalculatorModel& m) {
     CalculatorState& s = m.mutableState();
-    if (s.entryFlag == 1 && s.numero != "0") {
+    // Degrees are decimal: a typed hexadecimal number takes no separator.
+    if (s.entryFlag == 1 && s.numero != "0" && !isTypedHexadecimal(s.numero)) {
         if (s.result.starts_with("Err")) s.result = "0";
         m.setDisplay(s.numero + "#");
     }

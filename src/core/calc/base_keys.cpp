@@ -81,9 +81,17 @@ bool keyEnabledInMode(const CalculatorState& s, KeyId id) {
 
 bool CalculatorModel::isEnabled(KeyId id) const { return hasKey(id) && keyEnabledInMode(state_, id); }
 
-void decimalModeKey(CalculatorModel& m) { m.mutableState().numberPrefix.clear(); }
+// Changing the number mode ends the number being typed: the next digit starts a new number
+// in the new mode, so that no text mixes the two.
+void decimalModeKey(CalculatorModel& m) {
+    m.mutableState().numberPrefix.clear();
+    m.mutableState().entryFlag = 0;
+}
 
-void hexadecimalModeKey(CalculatorModel& m) { m.mutableState().numberPrefix = std::string(kHexPrefix); }
+void hexadecimalModeKey(CalculatorModel& m) {
+    m.mutableState().numberPrefix = std::string(kHexPrefix);
+    m.mutableState().entryFlag = 0;
+}
 
 void toBaseKey(CalculatorModel& m, int base) {
     baseKey(m, base == 16 ? "HEX" : "OCT",
@@ -93,6 +101,14 @@ void toBaseKey(CalculatorModel& m, int base) {
 void toDecimalKey(CalculatorModel& m) {
     // The decimal number goes through the display formatting step like any result.
     if (baseKey(m, "DEC", hexadecimalInDecimal) == CalculatorModel::Outcome::Done) m.formatDisplay();
+}
+
+void hexDigitKey(CalculatorModel& m, int value) {
+    // A letter continues only a typed hexadecimal number; after a decimal text (a result
+    // that the entry flag still lets digits extend) it starts a new number.
+    CalculatorState& s = m.mutableState();
+    if (!isTypedHexadecimal(s.numero)) s.entryFlag = 0;
+    m.digit(value);
 }
 
 }  // namespace numeralia::calc

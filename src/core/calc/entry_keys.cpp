@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/calc/calculator_model.h"
+#include "core/calc/scientific_keys.h"
 #include "core/text/number_text.h"
 
 namespace numeralia::calc {
@@ -47,6 +48,7 @@ void CalculatorModel::digit(int d) {
 void CalculatorModel::decimalPoint() {
     resetShownError(state_);
     if (state_.numero.find(',') != std::string::npos) return;
+    if (isTypedHexadecimal(state_.numero)) return;  // whole numbers only
     if (state_.entryFlag == 0) {
         setDisplay("0");
         state_.entryFlag = 1;
@@ -58,7 +60,8 @@ void CalculatorModel::changeSign() {
     state_.func = "±";
     recordHistory();
     resetShownError(state_);
-    if (state_.numero.ends_with('E')) {
+    // An exponent being typed; not the digit E of a hexadecimal number or of a "HEX" result.
+    if (state_.numero.ends_with('E') && state_.entryFlag == 1 && !isTypedHexadecimal(state_.numero)) {
         setDisplay(state_.numero + "-");
         return;
     }
@@ -70,6 +73,7 @@ void CalculatorModel::changeSign() {
 
 void CalculatorModel::exponent() {
     if (state_.numero.find('E') != std::string::npos) return;
+    if (isTypedHexadecimal(state_.numero)) return;  // E would be a digit there
     if (state_.entryFlag == 0) setDisplay("0");
     trap([&] {
         if (displayValue() != 0) {
@@ -113,6 +117,7 @@ void CalculatorModel::correction() {
     for (std::size_t i = history.size() - 1; i-- > 0;) {
         const std::string_view entry = history[i];
         if (startsWith(entry, "  ") || startsWith(entry, "**")) continue;
+        if (entry.find("°") != std::string_view::npos) continue;  // a "gms" record, no display
         const std::string taken(entry);
         state_.func = "corr";
         recordHistory();

@@ -147,12 +147,12 @@ const KeyInfo kKeys[] = {
     {KeyId::toHex, "toHex", "HEX", "Decimal a hexadecimal.  {H}", [](M& m) { toBaseKey(m, 16); }},
     {KeyId::toOctal, "toOctal", "OCT", "Decimal o hexadecimal a octal.  {O}", [](M& m) { toBaseKey(m, 8); }},
     {KeyId::toDecimal, "toDecimal", "DEC", "Hexadecimal a decimal.  {D}", [](M& m) { toDecimalKey(m); }},
-    {KeyId::hexDigitA, "hexDigitA", "A", "Dígito hexadecimal A = 10.  {A mayúscula}", [](M& m) { m.digit(10); }},
-    {KeyId::hexDigitB, "hexDigitB", "B", "Dígito hexadecimal B = 11.  {B mayúscula}", [](M& m) { m.digit(11); }},
-    {KeyId::hexDigitC, "hexDigitC", "C", "Dígito hexadecimal C = 12.  {C mayúscula}", [](M& m) { m.digit(12); }},
-    {KeyId::hexDigitD, "hexDigitD", "D", "Dígito hexadecimal D = 13.  {D mayúscula}", [](M& m) { m.digit(13); }},
-    {KeyId::hexDigitE, "hexDigitE", "E", "Dígito hexadecimal E = 14.  {E mayúscula}", [](M& m) { m.digit(14); }},
-    {KeyId::hexDigitF, "hexDigitF", "F", "Dígito hexadecimal F = 15.  {F mayúscula}", [](M& m) { m.digit(15); }},
+    {KeyId::hexDigitA, "hexDigitA", "A", "Dígito hexadecimal A = 10.  {A mayúscula}", [](M& m) { hexDigitKey(m, 10); }},
+    {KeyId::hexDigitB, "hexDigitB", "B", "Dígito hexadecimal B = 11.  {B mayúscula}", [](M& m) { hexDigitKey(m, 11); }},
+    {KeyId::hexDigitC, "hexDigitC", "C", "Dígito hexadecimal C = 12.  {C mayúscula}", [](M& m) { hexDigitKey(m, 12); }},
+    {KeyId::hexDigitD, "hexDigitD", "D", "Dígito hexadecimal D = 13.  {D mayúscula}", [](M& m) { hexDigitKey(m, 13); }},
+    {KeyId::hexDigitE, "hexDigitE", "E", "Dígito hexadecimal E = 14.  {E mayúscula}", [](M& m) { hexDigitKey(m, 14); }},
+    {KeyId::hexDigitF, "hexDigitF", "F", "Dígito hexadecimal F = 15.  {F mayúscula}", [](M& m) { hexDigitKey(m, 15); }},
 
     // VAT and currency; the windows show the currency names on the currency keys.
     {KeyId::vatAmount, "vatAmount", "IVA", "Cálculo de IVA.  {V}", [](M& m) { m.vatAmount(); }},

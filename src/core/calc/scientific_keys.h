@@ -38,10 +38,14 @@ void decimalModeKey(CalculatorModel& m);      // option "Decimal"
 void hexadecimalModeKey(CalculatorModel& m);  // option "Hexadecimal"
 void toBaseKey(CalculatorModel& m, int base);  // "HEX" (16) and "OCT" (8)
 void toDecimalKey(CalculatorModel& m);         // "DEC"
+void hexDigitKey(CalculatorModel& m, int value);  // "A" to "F": 10 to 15
 
 // Hexadecimal mode: typed numbers carry the prefix "&h".
 inline constexpr std::string_view kHexPrefix = "&h";
 bool isHexadecimalMode(const CalculatorState& s);
+// A display holding a typed hexadecimal number ("&h1F"), in either mode (the correction key
+// may bring one back after the mode changed).
+inline bool isTypedHexadecimal(std::string_view display) { return display.starts_with(kHexPrefix); }
 
 // Whether the key can be pressed in the model's number mode: the letters A to F only in
 // hexadecimal mode; keys of fractions, angles, functions of real numbers, constants and
