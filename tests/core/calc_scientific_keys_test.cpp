@@ -145,7 +145,7 @@ const Row kBaseRows[] = {
     {"hexadecimalMode hexDigitA x²", "100", "100"},
     {"hexadecimalMode 2 0 % 1 hexDigitD", "&hD", "0,32"},
     {"hexadecimalMode 1 hexDigitE ±", "-30", "0"},  // the digit E is no exponent
-    {"10190 HEX ±", "-27", "27CE"},
+    {"10190 HEX ±", "0", "Error: Parada crítica"},  // nor that of a result, which is no decimal
     {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41", "0"},  // a recalled "&h" number stays whole  // nor that of a result; computing reads it as decimal  // a letter never extends a decimal text
     {"hexadecimalMode hexDigitA hexDigitB 1", "&hAB1", "0"},
 };
