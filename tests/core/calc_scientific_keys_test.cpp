@@ -143,10 +143,10 @@ const Row kBaseRows[] = {
     {"hexadecimalMode 1 hexDigitC decimalMode 0 .", "0,", "0"},  // the mode ends the typed number
     {"1 2 hexadecimalMode 3", "&h3", "0"},
     {"hexadecimalMode hexDigitA x²", "100", "100"},
-    {"hexadecimalMode 2 0 % 1 hexDigitD", "&hD", "0,32"},
+    {"hexadecimalMode 2 0 % 1 hexDigitD", "&hD", "0,32"},  // a letter never extends a decimal text
     {"hexadecimalMode 1 hexDigitE ±", "-30", "0"},  // the digit E is no exponent
     {"10190 HEX ±", "0", "Error: Parada crítica"},  // nor that of a result, which is no decimal
-    {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41", "0"},  // a recalled "&h" number stays whole  // nor that of a result; computing reads it as decimal  // a letter never extends a decimal text
+    {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41", "0"},  // a recalled "&h" number stays whole
     {"hexadecimalMode hexDigitA hexDigitB 1", "&hAB1", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Bases, CalcScientificKeys, ::testing::ValuesIn(kBaseRows));
