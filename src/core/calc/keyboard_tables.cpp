@@ -18,7 +18,21 @@ constexpr KeyDownRow kScientificKeyDown[] = {
     {'2', kShiftOnly, KeyId::memoryAdd2},
     {'3', kShiftOnly, KeyId::memoryAdd3},
     {'4', kShiftOnly, KeyId::memoryAdd4},
-    // F1 to F12: the function keys (function_keys.cpp), Shift rows before plain rows.
+    // F1 to F12: the function keys, Shift rows before plain rows; F10 is not used.
+    {kVkF1, kAnyShift, KeyId::log10},
+    {kVkF1 + 1, kAnyShift, KeyId::tenPower},
+    {kVkF1 + 2, kAnyShift, KeyId::naturalLog},
+    {kVkF1 + 3, kAnyShift, KeyId::ePower},
+    {kVkF1 + 4, kAnyShift, KeyId::squareRoot},
+    {kVkF1 + 5, kAnyShift, KeyId::square},
+    {kVkF1 + 6, kAnyShift, KeyId::cubeRoot},
+    {kVkF1 + 7, kAnyShift, KeyId::cube},
+    {kVkF1 + 8, kShiftOnly, KeyId::arcSine},
+    {kVkF1 + 10, kShiftOnly, KeyId::arcCosine},
+    {kVkF1 + 11, kShiftOnly, KeyId::arcTangent},
+    {kVkF1 + 8, kAnyShift, KeyId::sine},
+    {kVkF1 + 10, kAnyShift, KeyId::cosine},
+    {kVkF1 + 11, kAnyShift, KeyId::tangent},
 };
 
 // Character rows of the Scientific model, in the order they are tried.
@@ -31,12 +45,18 @@ constexpr CharacterRow kScientificCharacters[] = {
     {U"Cc", KeyId::clearEntry},
     {U"Aa", KeyId::allClear},
     {U"<>", KeyId::changeSign},
-    // P (pi), X and Y (statistics entries) come here.
+    {U"Pp", KeyId::pi},
+    // X and Y (statistics entries) come here.
     {U".,", KeyId::decimalPoint},
     {U"Ee", KeyId::exponent},
-    // I (1/x), Q and W (currency keys), º and ª, N, O, H, D come here.
+    {U"Ii", KeyId::reciprocal},
     {U"Qq", KeyId::currencyTo2},
     {U"Ww", KeyId::currencyTo1},
+    {U"ºª", KeyId::dmsSeparator},
+    {U"Nn", KeyId::factorial},
+    {U"Oo", KeyId::toOctal},
+    {U"Hh", KeyId::toHex},
+    {U"Dd", KeyId::toDecimal},
     {U"0", KeyId::digit0},
     {U"1", KeyId::digit1},
     {U"2", KeyId::digit2},
@@ -103,6 +123,15 @@ std::optional<KeyId> matchKeyDown(const KeyboardTables& tables, int keyCode, int
         if (row.shiftState == kAnyShift || row.shiftState == shiftState) return row.key;
     }
     return std::nullopt;
+}
+
+std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character,
+                                    bool hexadecimalMode) {
+    // The capital letters A to F type hexadecimal digits ahead of the table.
+    if (hexadecimalMode && character >= U'A' && character <= U'F') {
+        return static_cast<KeyId>(static_cast<int>(KeyId::hexDigitA) + static_cast<int>(character - U'A'));
+    }
+    return matchCharacter(tables, character);
 }
 
 std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character) {

@@ -45,6 +45,10 @@ const KeyboardTables& keyboardTables(CalculatorKind kind);
 
 std::optional<KeyId> matchKeyDown(const KeyboardTables& tables, int keyCode, int shiftState);
 std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character);
+// The same in the model's number mode: in hexadecimal mode the capital letters A to F type
+// the hexadecimal digits; small letters keep their rows ("a" AC, "c" C, "d" DEC, "e" EXP).
+std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character,
+                                    bool hexadecimalMode);
 
 // The virtual-key code of a key name: a letter or digit ("V", "1"), "F1" to "F12",
 // "Backspace". nullopt for an unknown name.
