@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include "../core/fake_platform.h"
@@ -74,6 +75,10 @@ private slots:
         p.state.statCountX = 4;
         ProgramMenuWindow menu(p.context, dir.path());
         QCOMPARE(menu.windowTitle(), QString("NUMERALIA  -  Menú de Programas"));
+        menu.show();
+        auto* readme = menu.findChild<QTextBrowser*>("readme");
+        QVERIFY(readme);
+        QTRY_VERIFY(readme->toPlainText().contains("Desinstalación"));
         QCOMPARE(p.state.currencyName1, std::string("euro"));
         QCOMPARE(p.state.calculatorModel, std::string("avanzada"));
         QCOMPARE(p.state.statCountX, std::int16_t(0));

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/shell/local_file_encoding.h"
@@ -117,18 +118,20 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder)
     left->addWidget(hint);
     left->addStretch();
 
-    auto* readme = new QTextBrowser;
-    readme->setObjectName("readme");
-    readme->document()->setDefaultStyleSheet("h2, h3 { color: #1d3557; } ul { -qt-list-indent: 1; }");
-    readme->setHtml(programMenuReadme());
-    readme->document()->setDocumentMargin(10);
-    readme->setMinimumWidth(360);
+    readme_ = new QTextBrowser;
+    readme_->setObjectName("readme");
+    readme_->document()->setDefaultStyleSheet("h2, h3 { color: #1d3557; }");
+    readme_->document()->setDocumentMargin(10);
+    readme_->setMinimumWidth(360);
+    // The read-me is the slowest part of the window to lay out, and nobody reads it before
+    // the window is on the screen: its text is put in right after the first frame.
+    readme_->viewport()->installEventFilter(this);
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(18, 18, 18, 18);
     body->setSpacing(18);
     body->addLayout(left);
-    body->addWidget(readme, 1);
+    body->addWidget(readme_, 1);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -175,6 +178,14 @@ void ProgramMenuWindow::open(MenuTarget target) {
 void ProgramMenuWindow::refreshButtons() {
     for (std::size_t i = 0; i < kProgramMenuButtons.size(); ++i)
         buttons_[i]->setEnabled(windowFor(kProgramMenuButtons[i].target).has_value());
+}
+
+bool ProgramMenuWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == readme_->viewport() && readme_->document()->isEmpty()) {
+        readme_->viewport()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { readme_->setHtml(programMenuReadme()); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProgramMenuWindow::showEvent(QShowEvent* event) {

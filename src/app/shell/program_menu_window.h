@@ -2,6 +2,7 @@
 // The Program menu: the first window of the program and its hub. Opening it loads the
 // settings file; closing it saves the file, closes every other window and ends the program.
 
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -30,6 +31,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -40,6 +42,7 @@ private:
     AppContext& context_;
     std::array<QToolButton*, kProgramMenuButtons.size()> buttons_{};
     SvgPicture* image6_ = nullptr;
+    QTextBrowser* readme_ = nullptr;
     bool shutDown_ = false;
 };
 
