@@ -114,6 +114,22 @@ private slots:
         QCOMPARE(calculator->displays().func->text(), QString("a euro"));
     }
 
+    void longNamesKeepTheKeypadAsItIs() {
+        const int width = calculator->width();
+        const int keyWidth = key(KeyId::currencyTo2)->width();
+        state.currencyName2 = "dólares estadounidenses de los Estados Unidos de América";
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(calculator, &activation);
+        QCoreApplication::processEvents();
+        QCOMPARE(calculator->width(), width);
+        QCOMPARE(key(KeyId::currencyTo2)->width(), keyWidth);
+        const QString caption = key(KeyId::currencyTo2)->text();
+        QVERIFY2(caption.startsWith("dólares") && caption.endsWith(QChar(0x2026)),
+                 qPrintable(caption));
+        QCOMPARE(key(KeyId::currencyTo2)->toolTip(),
+                 QString("Conversor a dólares estadounidenses de los Estados Unidos de América.  {Q}"));
+    }
+
     void vatKeysFromTheKeyboard_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("modifiers");

@@ -14,6 +14,7 @@
 #include "app/calc/calc_menus.h"
 #include "app/calc/calc_status_bar.h"
 #include "app/calc/calc_style.h"
+#include "app/calc/currency_key_caption.h"
 #include "app/calc/history_printing.h"
 #include "app/shell/svg_picture.h"
 #include "core/calc/key_catalog.h"
@@ -201,11 +202,11 @@ void ScientificWindow::refreshOnActivation() {
     }
     const currency::KeyTexts texts = currency::keyTexts(shared);
     if (QPushButton* key = keypad_->button(KeyId::currencyTo2)) {
-        key->setText(QString::fromStdString(texts.caption1to2));
+        setCurrencyCaption(key, QString::fromStdString(texts.caption1to2));
         key->setToolTip(QString::fromStdString(texts.tip1to2));
     }
     if (QPushButton* key = keypad_->button(KeyId::currencyTo1)) {
-        key->setText(QString::fromStdString(texts.caption2to1));
+        setCurrencyCaption(key, QString::fromStdString(texts.caption2to1));
         key->setToolTip(QString::fromStdString(texts.tip2to1));
     }
     status_->setSoundOn(shared.soundOn == 1);
