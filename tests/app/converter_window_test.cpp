@@ -7,6 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/calc/calc_displays.h"
+#include "app/calc/calc_keypad.h"
+#include "app/calc/scientific_window.h"
 #include "app/convert/converter_window.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
@@ -116,6 +119,27 @@ private slots:
         QCOMPARE(box(w, "primeraUnidad"), QStringLiteral("¤ Metros {m}"));
         QCOMPARE(box(w, "factor"), QString());
         QCOMPARE(buttonColour(km), unselected);
+    }
+
+    void r1ReachesTheScientificCalculator() {
+        registerWindows(context);
+        auto* converter = static_cast<ConverterWindow*>(windows.show(WindowId::Converter));
+        QVERIFY(converter != nullptr);
+        QTest::mouseClick(button(*converter, QStringLiteral("Kilómetros")), Qt::LeftButton);
+        QTest::mouseClick(button(*converter, QStringLiteral("¤ Metros {m}")), Qt::LeftButton);
+        QTest::mouseClick(converter->findChild<QPushButton*>(QStringLiteral("r1")), Qt::LeftButton);
+
+        auto* calculator = static_cast<ScientificWindow*>(windows.show(WindowId::Scientific));
+        QVERIFY(calculator != nullptr);
+        calculator->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calculator));
+        QPushButton* r1 = calculator->keypad().button(calc::KeyId::transit1);
+        QVERIFY(r1 != nullptr);
+        QCOMPARE(r1->toolTip(), QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
+        QTest::mouseClick(r1, Qt::LeftButton);
+        QCOMPARE(calculator->displays().numero->text(), QStringLiteral("1000"));
+        windows.closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void everyMagnitudeEntryLoadsItsTable() {
