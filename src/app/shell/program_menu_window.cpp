@@ -13,6 +13,7 @@
 
 #include "app/shell/local_file_encoding.h"
 #include "app/shell/program_menu_readme.h"
+#include "app/shell/program_menu_widgets.h"
 #include "app/shell/svg_picture.h"
 #include "core/shell/settings_file.h"
 
@@ -34,19 +35,18 @@ const char* pictureOf(MenuTarget target) {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-constexpr auto kStyle = R"(
-#header { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1d3557, stop:1 #2a6f97); }
-#title { color: white; font-size: 22pt; font-weight: bold; letter-spacing: 3px; }
-#subtitle { color: #d8e9f5; font-size: 11pt; }
-#version { color: #a8c8e0; font-size: 9pt; }
-#hint { color: #5b6b7b; }
-#buttons { background: #f1f5f9; border: 1px solid #cbd5e1; border-radius: 10px; }
-QToolButton { background: white; border: 1px solid #cbd5e1; border-radius: 10px; }
-QToolButton:hover { background: #e0efff; border-color: #2a6f97; }
-QToolButton:pressed { background: #c7e0f7; }
-QToolButton:disabled { background: #eef1f4; border-color: #dde3ea; }
-QTextBrowser { border: 1px solid #cbd5e1; border-radius: 6px; background: white; }
-)";
+// A label in the given size, weight and colour.
+QLabel* label(const QString& text, qreal points, bool bold, const QColor& colour) {
+    auto* l = new QLabel(text);
+    QFont font = l->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    l->setFont(font);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    l->setPalette(palette);
+    return l;
+}
 
 }  // namespace
 
@@ -55,24 +55,21 @@ QString applicationFolder() { return QDir::toNativeSeparators(QCoreApplication::
 ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder) : context_(context) {
     setObjectName("ProgramMenu");
     setWindowTitle(qs(kProgramMenuCaption));
-    setStyleSheet(kStyle);
 
     loadSettings(context_.state, folder.toStdString(), context_.sounds, localFileEncoding());
 
     // Header: the logo (Image6, opens the About window), the name and a decorative strip.
-    auto* header = new QWidget;
-    header->setObjectName("header");
-    header->setAttribute(Qt::WA_StyledBackground);
+    auto* header = new TitleBand;
     image6_ = new SvgPicture(":/pictures/logo.svg", QSize(64, 64));
     image6_->setObjectName("Image6");
     image6_->setCursor(Qt::PointingHandCursor);
     connect(image6_, &SvgPicture::clicked, this, [this] { open(MenuTarget::About); });
-    auto* title = new QLabel("NUMERALIA");
-    title->setObjectName("title");
-    auto* subtitle = new QLabel("Menú de Programas");
-    subtitle->setObjectName("subtitle");
-    auto* version = new QLabel("versión 2.5");
-    version->setObjectName("version");
+    auto* title = label("NUMERALIA", 22, true, Qt::white);
+    QFont spaced = title->font();
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    title->setFont(spaced);
+    auto* subtitle = label("Menú de Programas", 11, false, QColor(0xd8, 0xe9, 0xf5));
+    auto* version = label("versión 2.5", 9, false, QColor(0xa8, 0xc8, 0xe0));
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addStretch();
@@ -90,27 +87,24 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder)
     headerRow->addWidget(version, 0, Qt::AlignBottom);
 
     // The six picture buttons, two rows of three.
-    auto* buttonPanel = new QWidget;
-    buttonPanel->setObjectName("buttons");
-    buttonPanel->setAttribute(Qt::WA_StyledBackground);
+    auto* buttonPanel = new RoundedPanel;
     auto* grid = new QGridLayout(buttonPanel);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setSpacing(14);
     for (std::size_t i = 0; i < kProgramMenuButtons.size(); ++i) {
         const MenuButton& b = kProgramMenuButtons[i];
-        auto* button = new QToolButton;
+        auto* button = new PictureButton;
         button->setObjectName(qs(b.name));
         button->setToolTip(qs(b.toolTip));
         button->setIcon(QIcon(pictureOf(b.target)));
         button->setIconSize(QSize(64, 64));
         button->setFixedSize(96, 96);
-        button->setCursor(Qt::PointingHandCursor);
         connect(button, &QToolButton::clicked, this, [this, target = b.target] { open(target); });
         grid->addWidget(button, static_cast<int>(i / 3), static_cast<int>(i % 3));
         buttons_[i] = button;
     }
-    auto* hint = new QLabel("Elija un programa. Pulse el logotipo para saber más de Numeralia.");
-    hint->setObjectName("hint");
+    auto* hint = label("Elija un programa. Pulse el logotipo para saber más de Numeralia.",
+                       font().pointSizeF(), false, QColor(0x5b, 0x6b, 0x7b));
     hint->setWordWrap(true);
     auto* left = new QVBoxLayout;
     left->setSpacing(12);
