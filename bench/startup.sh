@@ -23,10 +23,10 @@ import os, statistics, subprocess, sys, time
 program, bare, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
 env = dict(os.environ, NUMERALIA_STARTUP_PROBE="1")
 
-def once(path):
+def once(command):
     """Wall time to the first frame and CPU time of the whole run, in milliseconds."""
     start = time.time_ns() // 1000
-    child = subprocess.Popen([path], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+    child = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                              text=True)
     out = child.stdout.read()
     _, _, usage = os.wait4(child.pid, 0)
@@ -34,12 +34,13 @@ def once(path):
     wall = (int(out.split()[-1]) - start) / 1000.0
     return wall, (usage.ru_utime + usage.ru_stime) * 1000.0
 
-for path in (program, bare):  # warm the file cache
-    once(path)
-times = {program: [], bare: []}
-for _ in range(runs):  # interleaved, so both see the same machine load
-    for path in (program, bare):
-        times[path].append(once(path))
+commands = {"numeralia": [program], "bare window": [bare], "bare + text": [bare, "--text"]}
+for command in commands.values():  # warm the file cache
+    once(command)
+times = {name: [] for name in commands}
+for _ in range(runs):  # interleaved, so all see the same machine load
+    for name, command in commands.items():
+        times[name].append(once(command))
 
 def line(name, t):
     wall = [w for w, _ in t]
@@ -47,11 +48,16 @@ def line(name, t):
     return (f"{name:12} wall median {statistics.median(wall):6.1f} ms  min {min(wall):6.1f}  "
             f"max {max(wall):6.1f}   cpu median {statistics.median(cpu):6.1f} ms   runs {len(t)}")
 
-print(line("numeralia", times[program]))
-print(line("bare window", times[bare]))
+for name, t in times.items():
+    print(line(name, t))
+
+def ratio(k, base):
+    return (statistics.median(x[k] for x in times["numeralia"]) /
+            statistics.median(x[k] for x in times[base]))
+
 for what, k in (("wall", 0), ("cpu", 1)):
-    ratio = (statistics.median(x[k] for x in times[program]) /
-             statistics.median(x[k] for x in times[bare]))
-    print(f"ratio of {what} medians {ratio:.2f}   target <= 1.30   {'OK' if ratio <= 1.3 else 'OVER'}")
+    r = ratio(k, "bare window")
+    print(f"{what}: numeralia / bare window {r:.2f} (target <= 1.30: {'OK' if r <= 1.3 else 'OVER'})"
+          f"   numeralia / bare + text {ratio(k, 'bare + text'):.2f}")
 print("load average", os.getloadavg())
 PY

@@ -1,11 +1,11 @@
 #include "app/shell/startup_probe.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 namespace numeralia::app {
 
@@ -25,7 +25,7 @@ protected:
                 std::printf("%lld\n", static_cast<long long>(
                                           std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
                 std::fflush(stdout);
-                QCoreApplication::exit(0);
+                std::_Exit(0);  // the measurement ends here: no tear-down, no later work
             });
         }
         return false;
