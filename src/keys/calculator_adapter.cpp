@@ -4,6 +4,7 @@
 
 #include "core/calc/key_catalog.h"
 #include "core/calc/keyboard_tables.h"
+#include "core/calc/scientific_keys.h"
 
 namespace numeralia::keys {
 
@@ -77,7 +78,8 @@ std::string CalculatorAdapter::pressKey(std::string_view line) {
 std::string CalculatorAdapter::type(std::string_view text) {
     const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
     for (char32_t c : codePoints(text)) {
-        if (const auto id = calc::matchCharacter(tables, c)) model_.typeKey(*id);
+        const bool hexadecimal = calc::isHexadecimalMode(model_.state());
+        if (const auto id = calc::matchCharacter(tables, c, hexadecimal)) model_.typeKey(*id);
     }
     return {};
 }

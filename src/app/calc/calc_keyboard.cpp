@@ -61,7 +61,8 @@ KeyStroke keyStroke(const QKeyEvent& event) {
     return stroke;
 }
 
-std::vector<calc::KeyId> keysPressed(const KeyStroke& stroke, const calc::KeyboardTables& tables) {
+std::vector<calc::KeyId> keysPressed(const KeyStroke& stroke, const calc::KeyboardTables& tables,
+                                     bool hexadecimalMode) {
     std::vector<calc::KeyId> keys;
     if (stroke.keyCode != 0) {
         if (const auto id = calc::matchKeyDown(tables, stroke.keyCode, stroke.shiftState)) {
@@ -69,7 +70,9 @@ std::vector<calc::KeyId> keysPressed(const KeyStroke& stroke, const calc::Keyboa
         }
     }
     if (stroke.character) {
-        if (const auto id = calc::matchCharacter(tables, *stroke.character)) keys.push_back(*id);
+        if (const auto id = calc::matchCharacter(tables, *stroke.character, hexadecimalMode)) {
+            keys.push_back(*id);
+        }
     }
     return keys;
 }

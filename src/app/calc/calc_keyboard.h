@@ -18,7 +18,9 @@ struct KeyStroke {
 
 KeyStroke keyStroke(const QKeyEvent& event);
 
-// The keys the stroke presses, in order: the key-down match, then the character match.
-std::vector<calc::KeyId> keysPressed(const KeyStroke& stroke, const calc::KeyboardTables& tables);
+// The keys the stroke presses, in order: the key-down match, then the character match (in
+// hexadecimal mode the capital letters A to F type hexadecimal digits).
+std::vector<calc::KeyId> keysPressed(const KeyStroke& stroke, const calc::KeyboardTables& tables,
+                                     bool hexadecimalMode = false);
 
 }  // namespace numeralia::app

@@ -1,6 +1,7 @@
 #include "app/calc/calc_keypad.h"
 
 #include "core/calc/key_catalog.h"
+#include "core/calc/scientific_keys.h"
 
 namespace numeralia::app {
 
@@ -48,8 +49,8 @@ CalcKeypad::CalcKeypad(std::span<const KeySlot> layout,
     for (const KeySlot& slot : layout) {
         if (!hasKey(slot.id)) continue;
         const calc::KeyInfo& info = calc::keyInfo(slot.id);
-        auto* button = new QPushButton(QString::fromUtf8(info.caption.data(),
-                                                         static_cast<qsizetype>(info.caption.size())),
+        const std::string_view caption = calc::shownCaption(slot.id);  // π for "p"
+        auto* button = new QPushButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                                        parent);
         button->setObjectName(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())));
         button->setToolTip(QString::fromUtf8(info.toolTip.data(), static_cast<qsizetype>(info.toolTip.size())));

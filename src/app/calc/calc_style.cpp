@@ -70,6 +70,14 @@ QPushButton[keyStyle="vat"] {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4f7fa8, stop:1 #335c81);
 }
 QPushButton[keyStyle="vat"]:pressed { background: #274a69; }
+QPushButton[keyStyle]:checked {
+    color: #1d3557; border: 2px solid #f4a261;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fde2c4, stop:1 #f8c08c);
+}
+QPushButton[keyStyle]:disabled {
+    color: rgba(255, 255, 255, 70); border-color: rgba(15, 29, 46, 120);
+    background: rgba(255, 255, 255, 22);
+}
 )";
 
 }  // namespace numeralia::app

@@ -1,5 +1,10 @@
 #include "app/calc/keypad_layout.h"
 
+#include <iterator>
+#include <vector>
+
+#include "app/calc/function_keypad.h"
+
 namespace numeralia::app {
 
 namespace {
@@ -67,11 +72,19 @@ constexpr KeySlot kScientific[] = {
     {KeyId::historyToggle, S::Displays, 1, 0, K::Plain},
     {KeyId::historyClear, S::Displays, 1, 1, K::Clear},
 
-    // Functions panel (6 columns): the scientific keys go here.
+    // Functions panel (6 columns): function_keypad.cpp.
 };
 
 }  // namespace
 
-std::span<const KeySlot> scientificLayout() { return kScientific; }
+std::span<const KeySlot> scientificLayout() {
+    static const std::vector<KeySlot> all = [] {
+        std::vector<KeySlot> slots(std::begin(kScientific), std::end(kScientific));
+        const auto functions = functionPanelLayout();
+        slots.insert(slots.end(), functions.begin(), functions.end());
+        return slots;
+    }();
+    return all;
+}
 
 }  // namespace numeralia::app

@@ -15,9 +15,11 @@
 #include "app/calc/calc_status_bar.h"
 #include "app/calc/calc_style.h"
 #include "app/calc/currency_key_caption.h"
+#include "app/calc/function_keypad.h"
 #include "app/calc/history_printing.h"
 #include "app/shell/svg_picture.h"
 #include "core/calc/key_catalog.h"
+#include "core/calc/scientific_keys.h"
 #include "core/calc/vat_currency.h"
 
 namespace numeralia::app {
@@ -43,6 +45,7 @@ ScientificWindow::ScientificWindow(AppContext& context)
     body->setObjectName("calculatorBody");
     keypad_ = new CalcKeypad(scientificLayout(), [this](KeyId id) { return model_.hasKey(id); }, body);
     connect(keypad_, &CalcKeypad::keyClicked, this, [this](KeyId id) { runKey(id); });
+    prepareFunctionKeys(*keypad_);
     connect(displays_, &CalcDisplays::historyEntryChosen, this, [this](int index) {
         model_.selectHistoryEntry(static_cast<std::size_t>(index));
         refresh();
@@ -185,6 +188,7 @@ void ScientificWindow::runKey(KeyId id, bool typed) {
 
 void ScientificWindow::refresh() {
     displays_->refresh(model_.state());
+    refreshFunctionKeys(*keypad_, model_);
     // A key may have changed a shared setting shown here (the VAT rate).
     status_->setSoundOn(context_.state.soundOn == 1);
 }
@@ -225,7 +229,8 @@ bool ScientificWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget->window() != this) return false;
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const std::vector<KeyId> keys =
-        keysPressed(keyStroke(*keyEvent), calc::keyboardTables(model_.kind()));
+        keysPressed(keyStroke(*keyEvent), calc::keyboardTables(model_.kind()),
+                    calc::isHexadecimalMode(model_.state()));
     if (keys.empty()) return false;
     for (KeyId id : keys) runKey(id, true);
     return true;
