@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "../core/fake_platform.h"
 #include "app/shell/app_context.h"
 #include "app/shell/program_menu_window.h"
 #include "app/shell/window_catalog.h"
@@ -14,15 +15,6 @@ using namespace numeralia;
 using namespace numeralia::app;
 
 namespace {
-
-struct SilentSounds : SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct NoDialogs : Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 void leaveBox(QWidget* box) {
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -35,8 +27,8 @@ class PreferencesWindowTest : public QObject {
     Q_OBJECT
 
     SharedState state;
-    SilentSounds sounds;
-    NoDialogs dialogs;
+    testing::FakeSoundPlayer sounds;
+    testing::FakeDialogs dialogs;
     WindowRegistry windows;
     AppContext context{state, sounds, dialogs, windows};
 

@@ -10,6 +10,7 @@
 #include "app/calc/calc_keypad.h"
 #include "app/calc/calc_status_bar.h"
 #include "app/calc/scientific_window.h"
+#include "../core/fake_platform.h"
 #include "app/shell/app_context.h"
 #include "app/shell/window_catalog.h"
 
@@ -18,15 +19,6 @@ using namespace numeralia::app;
 using calc::KeyId;
 
 namespace {
-
-struct SilentSounds : SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct NoDialogs : Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 QAction* findAction(QWidget* root, const QString& text) {
     for (QAction* action : root->findChildren<QAction*>()) {
@@ -50,8 +42,8 @@ class VatCurrencyWindowTest : public QObject {
     Q_OBJECT
 
     SharedState state;
-    SilentSounds sounds;
-    NoDialogs dialogs;
+    testing::FakeSoundPlayer sounds;
+    testing::FakeDialogs dialogs;
     WindowRegistry windows;
     AppContext context{state, sounds, dialogs, windows};
     ScientificWindow* calculator = nullptr;
