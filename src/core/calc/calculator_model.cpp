@@ -171,8 +171,16 @@ void CalculatorModel::recordHistory() {
 }
 
 void CalculatorModel::appendHistory(const std::string& entry) {
-    if (state_.history.size() >= kHistoryLimit) state_.history.clear();
-    state_.history.push_back(entry);
+    auto& history = state_.history;
+    if (history.size() >= kHistoryLimit) {
+        // The full list is set aside and freed a few entries per key, so that no single key
+        // pays for freeing 500 texts; its storage then serves the next list.
+        retiredHistory_.clear();
+        retiredHistory_.swap(history);
+    } else {
+        for (int i = 0; i < 4 && !retiredHistory_.empty(); ++i) retiredHistory_.pop_back();
+    }
+    history.push_back(entry);
 }
 
 void CalculatorModel::showResult(double r) {

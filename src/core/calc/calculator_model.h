@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/calc/calculator_kind.h"
 #include "core/calc/calculator_state.h"
@@ -164,6 +165,7 @@ private:
     SoundPlayer& sounds_;
     CalculatorKind kind_;
     CalculatorState state_;
+    std::vector<std::string> retiredHistory_;  // the last full key history, being freed
     bool focusToEquals_ = false;
     ClockRandomSource clockRandom_;
     RandomSource* random_ = nullptr;
