@@ -131,6 +131,8 @@ void CalculatorAdapter::writeState(JsonObject& json) const {
     json.text("func", s.func);
     json.text("dcm", s.dcm);
     json.text("angulo", s.angulo);
+    json.text("hyperbolic", s.hyperbolic);
+    json.text("numberMode", calc::isHexadecimalMode(s) ? "Hexadecimal" : "Decimal");
     json.integer("errorKind", s.errorKind);
     json.text("picture", pictureName(s.picture));
     json.text("pendingOperator", s.pendingOperator);
