@@ -184,7 +184,8 @@ def tic():
         body = math.exp(-t * 70) * (math.sin(2 * math.pi * 1850 * t) + 0.5 * math.sin(2 * math.pi * 3100 * t))
         click = math.exp(-t * 900) * (rng.random() * 2 - 1)
         out.append(body + 0.6 * click)
-    return normalise(envelope(out, attack=0.0005, release=0.01), 0.65)
+    # Some audio back ends drop a sound shorter than their buffer: a little silence follows.
+    return normalise(envelope(out, attack=0.0005, release=0.01), 0.65) + silence(0.16)
 
 
 def write(path, samples):

@@ -12,6 +12,7 @@
 #include <QtEndian>
 #include <algorithm>
 
+
 namespace numeralia::app {
 
 namespace {
@@ -33,7 +34,9 @@ protected:
     }
 };
 
-constexpr int kMinWaitMs = 1000;
+constexpr int kTailMs = 150;     // the sound leaves the speaker a little after it was started
+constexpr int kLingerMs = 2000;  // how long a finished effect is kept for the device's buffer
+constexpr int kLoadMs = 1500;  // the first sound also opens the audio device
 constexpr int kMaxWaitMs = 30000;
 
 }  // namespace
@@ -56,40 +59,41 @@ void QtSoundPlayer::playWave(const std::string& file, bool wait) {
     if (!QFileInfo(path).isFile()) return;
     if (QMediaDevices::defaultAudioOutput().isNull()) return;
 
+    // How long the sound plays comes from the file itself: the effect's own "stopped playing"
+    // signal is not reliable on every audio back end. Loading may take a moment the first
+    // time, so the longest wait also allows for that.
+    const int length = waveDurationMs(path);
+    const int playTime = length > 0 ? length + kTailMs : kMaxWaitMs;
+    const int longest = std::min(playTime + kLoadMs, kMaxWaitMs);
+
     QPointer<QSoundEffect> effect = new QSoundEffect(this);
-    auto startWhenLoaded = [effect] {
-        if (effect && effect->status() == QSoundEffect::Ready && !effect->isPlaying()) effect->play();
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting = wait ? &loop : nullptr;
+    // The effect outlives the wait a little: the audio device may still be playing its end.
+    auto finish = [effect, waiting] {
+        if (waiting) waiting->quit();
+        if (effect) QTimer::singleShot(kLingerMs, effect, &QObject::deleteLater);
+    };
+    auto startWhenLoaded = [effect, playTime, finish] {
+        if (!effect) return;
+        if (effect->status() == QSoundEffect::Error) finish();
+        if (effect->status() != QSoundEffect::Ready || effect->isPlaying()) return;
+        effect->play();
+        QTimer::singleShot(playTime, effect, finish);
     };
     connect(effect, &QSoundEffect::statusChanged, effect, startWhenLoaded);
+    if (length <= 0) {
+        connect(effect, &QSoundEffect::playingChanged, effect, [effect, finish] {
+            if (effect && !effect->isPlaying()) finish();
+        });
+    }
+    QTimer::singleShot(longest, effect, finish);
     effect->setSource(QUrl::fromLocalFile(path));
-    startWhenLoaded();
+    QTimer::singleShot(0, effect, startWhenLoaded);  // also when it was ready at once
+    if (!wait) return;
 
-    const int cap = std::clamp(waveDurationMs(path) + 1000, kMinWaitMs, kMaxWaitMs);
-    if (!wait) {
-        // Released when it has played, failed to load, or after the longest it may take.
-        connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
-            if (effect && !effect->isPlaying()) effect->deleteLater();
-        });
-        connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
-            if (effect && effect->status() == QSoundEffect::Error) effect->deleteLater();
-        });
-        QTimer::singleShot(cap, effect, &QObject::deleteLater);
-        return;
-    }
-
-    QEventLoop loop;
-    connect(effect, &QSoundEffect::playingChanged, &loop, [&loop, effect] {
-        if (effect && !effect->isPlaying()) loop.quit();
-    });
-    connect(effect, &QSoundEffect::statusChanged, &loop, [&loop, effect] {
-        if (effect && effect->status() == QSoundEffect::Error) loop.quit();
-    });
-    QTimer::singleShot(cap, &loop, &QEventLoop::quit);
-    if (effect->status() != QSoundEffect::Error) {
-        CloseBlocker blocker;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    delete effect;
+    CloseBlocker blocker;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace numeralia::app

@@ -17,7 +17,7 @@ public:
     // Without wait the sound plays in the background. With wait, the call returns when the
     // sound has ended; meanwhile the windows keep being painted, and clicks and keys are held
     // back until then. A missing file or a machine without sound output plays nothing, and
-    // waiting never lasts longer than the file's length and a second.
+    // waiting never lasts much longer than the file plays.
     void playWave(const std::string& file, bool wait) override;
 
 private:
