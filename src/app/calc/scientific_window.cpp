@@ -45,6 +45,7 @@ ScientificWindow::ScientificWindow(AppContext& context)
     body->setObjectName("calculatorBody");
     keypad_ = new CalcKeypad(scientificLayout(), [this](KeyId id) { return model_.hasKey(id); }, body);
     connect(keypad_, &CalcKeypad::keyClicked, this, [this](KeyId id) { runKey(id); });
+    showTransitPictures();
     prepareFunctionKeys(*keypad_);
     connect(displays_, &CalcDisplays::historyEntryChosen, this, [this](int index) {
         model_.selectHistoryEntry(static_cast<std::size_t>(index));
@@ -172,6 +173,20 @@ QWidget* ScientificWindow::buildBody() {
     right->addWidget(keypad_->panel(KeySection::Vat));
     row->addLayout(right, 5);
     return body;
+}
+
+void ScientificWindow::showTransitPictures() {
+    const std::pair<KeyId, const char*> keys[] = {{KeyId::transit1, ":/pictures/key_r1.svg"},
+                                                  {KeyId::transit2, ":/pictures/key_r2.svg"},
+                                                  {KeyId::transit3, ":/pictures/key_r3.svg"}};
+    for (const auto& [id, picture] : keys) {
+        QPushButton* button = keypad_->button(id);
+        if (!button) continue;
+        button->setAccessibleName(button->text());
+        button->setText(QString());
+        button->setIcon(QIcon(QString::fromLatin1(picture)));
+        button->setIconSize(QSize(48, 28));
+    }
 }
 
 void ScientificWindow::runKey(KeyId id, bool typed) {

@@ -40,6 +40,8 @@ private:
     // What the window shows from the shared state each time it becomes active.
     void refreshOnActivation();
     void switchToNormal();
+    // "R1" to "R3" show their pictures instead of a caption.
+    void showTransitPictures();
 
     AppContext& context_;
     calc::CalculatorModel model_;
