@@ -55,6 +55,16 @@ QtSoundPlayer::QtSoundPlayer(const SharedState& state, QObject* parent)
     : QObject(parent), state_(state) {}
 
 void QtSoundPlayer::playWave(const std::string& file, bool wait) {
+    if (!wait) {
+        // Opening the audio device takes a moment: a background sound (the start-up chime)
+        // starts once the event loop runs, so the window that plays it is not held up.
+        QTimer::singleShot(0, this, [this, file] { play(file, false); });
+        return;
+    }
+    play(file, true);
+}
+
+void QtSoundPlayer::play(const std::string& file, bool wait) {
     const QString path = QString::fromStdString(state_.programFolder + file);
     if (!QFileInfo(path).isFile()) return;
     if (QMediaDevices::defaultAudioOutput().isNull()) return;

@@ -21,6 +21,8 @@ public:
     void playWave(const std::string& file, bool wait) override;
 
 private:
+    void play(const std::string& file, bool wait);
+
     const SharedState& state_;
 };
 
