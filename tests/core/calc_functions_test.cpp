@@ -189,17 +189,6 @@ TEST(CalcFunctions, FactorialIsAnExactProductUpTo170) {
     }
 }
 
-TEST(CalcFunctions, LabelsAndHistoryOrder) {
-    EXPECT_STREQ(functionLabel(F::Atan, false), "atn");
-    EXPECT_STREQ(functionLabel(F::Atan, true), "atnH");
-    EXPECT_STREQ(functionLabel(F::Asin, true), "asinH");
-    EXPECT_STREQ(functionLabel(F::Sqrt, true), "sqr");  // the flag only renames trigonometric keys
-    EXPECT_STREQ(functionLabel(F::CubeRoot, false), "x¹/³");
-    EXPECT_TRUE(recordsAfterResult(F::Acos));
-    EXPECT_FALSE(recordsAfterResult(F::Atan));
-    EXPECT_FALSE(recordsAfterResult(F::Log));
-}
-
 // No argument, however extreme, gives a value that is not a finite number.
 TEST(CalcFunctions, NoKeyGivesInfinityOrNotANumber) {
     const double extremes[] = {0.0, -0.0, 1.0, -1.0, 1e-320, -1e-320, 0.9999999999999999, 1e15, -1e15,
