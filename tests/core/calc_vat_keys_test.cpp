@@ -61,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
         Row{num(0), unset, "58 --IVA", "50", "50", "-IVA", "16 %"},
         Row{num(21), unset, "12,1 --IVA", "10", "10", "-IVA", "21 %"},
         Row{num(16), unset, "100 +IVA x 2 =", "232", "232", "=", "16 %"},
+        Row{num(7.5), unset, "250 IVA", "18,75", "18,75", "IVA", "7,5 %"},
+        Row{num(21), unset, "50 ± +IVA", "-60,5", "-60,5", "+IVA", "21 %"},
+        Row{txt("21"), unset, "100 +IVA", "121", "121", "+IVA", "21 %"},  // a text from the file
         Row{txt("mucho"), unset, "100 IVA", "0", kFailed, kCleared, "mucho %"},
+        Row{num(-100), unset, "5 --IVA", "0", kFailed, kCleared, "-100 %"},  // division by 0
         Row{num(100), unset, "1 EXP 308 +IVA", "0", kFailed, kCleared, "100 %"},
         // "d.IVA": the number on display becomes the rate.
         Row{num(16), unset, "21 d.IVA", "21", "21", "d.IVA", "21 %"},
