@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <QSoundEffect>
 #include <QTemporaryDir>
 
 #include "app/shell/qt_sound_player.h"
@@ -34,16 +35,20 @@ private slots:
         QCOMPARE(waveDurationMs(dir.filePath("missing.wav")), 0);
     }
 
-    // Whether or not this machine has a sound output, a sound that is waited for returns,
-    // and a missing file returns at once without a message.
-    void waitingEnds() {
+    // Whether or not this machine has a sound output, a sound that is waited for returns, a
+    // missing file returns at once, and every effect is released once it has played.
+    void soundsEndAndAreReleased() {
         SharedState state;
         state.programFolder = QString(NUMERALIA_SOURCE_DIR).toStdString() + "/assets/sounds/";
         QtSoundPlayer player(state);
         player.playWave("missing.wav", true);
+        player.playWave("missing.wav", false);
+        QCoreApplication::processEvents();
+        QCOMPARE(player.findChildren<QSoundEffect*>().size(), qsizetype(0));
+
         player.playWave("tic.wav", true);
         player.playWave("manager.wav", false);
-        QTest::qWait(50);
+        QTRY_COMPARE_WITH_TIMEOUT(player.findChildren<QSoundEffect*>().size(), qsizetype(0), 10000);
     }
 };
 
