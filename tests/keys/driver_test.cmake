@@ -1,0 +1,67 @@
+# Runs numeralia-keys on every *.keys script of this folder and checks that its output holds
+# each `// expect:` fragment of the script; then checks --folder and --save.
+#   cmake -DDRIVER=path/to/numeralia-keys -DWORK=scratch/folder -P driver_test.cmake
+
+file(GLOB scripts ${CMAKE_CURRENT_LIST_DIR}/*.keys)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(failures 0)
+
+foreach(script IN LISTS scripts)
+  get_filename_component(name ${script} NAME)
+  set(folder ${WORK}/${name}.d)
+  file(MAKE_DIRECTORY ${folder})
+  set(args)
+  if(name STREQUAL "sounds.keys")
+    # the sound switch comes from the settings file
+    file(WRITE ${folder}/pref "16,0,0,0,0,0,0,0,,,,\"euro\",\"pts\",166.386,\"avanzada\",1\r\n")
+    set(args --folder ${folder})
+  endif()
+  execute_process(COMMAND ${DRIVER} ${args} INPUT_FILE ${script}
+                  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE code)
+  if(NOT code EQUAL 0)
+    message(SEND_ERROR "${name}: exit ${code}: ${errors}")
+    math(EXPR failures "${failures} + 1")
+  endif()
+  file(STRINGS ${script} expects REGEX "^// expect: ")
+  foreach(line IN LISTS expects)
+    string(REGEX REPLACE "^// expect: " "" fragment "${line}")
+    string(FIND "${output}" "${fragment}" at)
+    if(at EQUAL -1)
+      message(SEND_ERROR "${name}: missing ${fragment}\n  in ${output}")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+# --folder reads the settings file first; --save writes it after the last key.
+set(folder ${WORK}/settings)
+file(MAKE_DIRECTORY ${folder})
+file(WRITE ${folder}/pref "16,5,0,0,0,1234.5678,0,0,\"Factor\",,,\"euro\",\"pts\",166.386,\"normalita\",0\r\n")
+file(WRITE ${WORK}/settings.keys "3\nM1+\nR1\n")
+execute_process(COMMAND ${DRIVER} --folder ${folder} --save INPUT_FILE ${WORK}/settings.keys
+                OUTPUT_VARIABLE output RESULT_VARIABLE code)
+file(READ ${folder}/pref saved)
+foreach(fragment "\"numero\":\"1234,5678\"" "\"m1\":\"8\"" "\"transitLabel1\":\"Factor\"")
+  string(FIND "${output}" "${fragment}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "settings: missing ${fragment}\n  in ${output}")
+    math(EXPR failures "${failures} + 1")
+  endif()
+endforeach()
+if(NOT code EQUAL 0 OR NOT saved MATCHES "^16,8,0,0,0,1234.5678,0,0,\"Factor\",,,\"euro\",\"pts\",166.386,\"avanzada\",0")
+  message(SEND_ERROR "settings: exit ${code}, saved ${saved}")
+  math(EXPR failures "${failures} + 1")
+endif()
+
+# A caption that names two keys is refused.
+execute_process(COMMAND ${DRIVER} INPUT_FILE ${CMAKE_CURRENT_LIST_DIR}/../../README.md
+                OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE code)
+if(code EQUAL 0)
+  message(SEND_ERROR "a script of prose was accepted")
+  math(EXPR failures "${failures} + 1")
+endif()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} driver check(s) failed")
+endif()
