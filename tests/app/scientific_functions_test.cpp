@@ -49,7 +49,7 @@ class ScientificFunctionsTest : public QObject {
     }
     QString numero() const { return window->displays().numero->text(); }
 
-private slots:
+  private slots:
     void init() {
         state = SharedState{};
         window = std::make_unique<ScientificWindow>(context);
@@ -106,7 +106,8 @@ private slots:
         QVERIFY(button(KeyId::hexadecimalMode)->isChecked());
         QVERIFY(!button(KeyId::decimalMode)->isChecked());
         QVERIFY(button(KeyId::hexDigitA)->isEnabled());
-        for (KeyId id : {KeyId::sine, KeyId::pi, KeyId::decimalPoint, KeyId::currencyTo2, KeyId::constLight}) {
+        for (KeyId id :
+             {KeyId::sine, KeyId::pi, KeyId::decimalPoint, KeyId::currencyTo2, KeyId::constLight}) {
             QVERIFY2(!button(id)->isEnabled(), calc::keyInfo(id).name.data());
         }
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1FA"));
@@ -124,7 +125,8 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QCOMPARE(numero(), QStringLiteral("2"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9, Qt::ShiftModifier);  // arc sine of 2
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9,
+                        Qt::ShiftModifier);  // arc sine of 2
         QCOMPARE(window->displays().result->text(), QStringLiteral("Error: | x | > 1"));
     }
 

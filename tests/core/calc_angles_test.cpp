@@ -65,7 +65,7 @@ TEST(CalcAngles, DegreesMinutesSecondsText) {
         {-12.5, "-12°  -30'  0,00''"},
         {12.50833333333333, "12°  30'  30,00''"},
         {0.0001, "0°  0'  0,36''"},
-        {10.2, "10°  12'  0,00''"},     // the seconds round up to 60: carried into the minutes
+        {10.2, "10°  12'  0,00''"},        // the seconds round up to 60: carried into the minutes
         {29.99999999, "30°  0'  0,00''"},  // and on into the degrees
         {-0.5, "0°  -30'  0,00''"},
         {359.999, "359°  59'  56,40''"},
@@ -96,8 +96,11 @@ TEST(CalcAngles, ReductionRoundsToAWholeNumberOfTurns) {
         double expected;
     };
     const std::vector<Row> rows{
-        {725.7, 5.7},  {360, 0},    {719.6, -0.4}, {720.4, 0.4}, {1079.5, -0.5},  // 1080 is even
-        {1080.5, 0.5}, {719.5, -0.5}, {540, 180},  {2147483647.0, 2147483647.0 - 360.0 * 5965232},
+        {725.7, 5.7},   {360, 0},
+        {719.6, -0.4},  {720.4, 0.4},
+        {1079.5, -0.5},  // 1080 is even
+        {1080.5, 0.5},  {719.5, -0.5},
+        {540, 180},     {2147483647.0, 2147483647.0 - 360.0 * 5965232},
     };
     for (const Row& r : rows) {
         const MathResult o = reduceAngle(r.x);

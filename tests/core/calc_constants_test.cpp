@@ -23,7 +23,8 @@ TEST(CalcConstants, ValuesAndToolTips) {
         {"c", 299792458.0, "Velocidad de la luz en el vacío = 299792458 m/s"},
         {"h", 6.62607015E-34, "Constante de Plank = 6,62607015E-34 J·s"},
         {"g", 9.80665, "Aceleración de la gravedad = 9,80665 m/s²"},
-        {"Vm", 0.0224139695450141, "Volumen molar del gas ideal (CNTP) = 0,0224139695450141 m³/mol"},
+        {"Vm", 0.0224139695450141,
+         "Volumen molar del gas ideal (CNTP) = 0,0224139695450141 m³/mol"},
         {"R∞", 10973731.568157, "Constante de Rydberg = 10973731,568157 m⁻¹"},
     };
     for (const Row& r : rows) {

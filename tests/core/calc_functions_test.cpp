@@ -97,7 +97,7 @@ TEST(CalcFunctions, HyperbolicKeysIgnoreTheAngleMode) {
         {F::Asin, 1, A::Deg, true, "0,881373587019543"},
         {F::Asin, -1, A::Deg, true, "-0,881373587019543"},
         {F::Asin, -1e7, A::Deg, true, "-16,8112428315183"},  // no cancellation for negatives
-        {F::Asin, 1e200, A::Deg, true, kFailed},            // x² overflows
+        {F::Asin, 1e200, A::Deg, true, kFailed},             // x² overflows
         {F::Acos, 2, A::Deg, true, "1,31695789692482"},
         {F::Acos, 1, A::Deg, true, "0"},
         {F::Acos, 0.5, A::Deg, true, "Error: | x | < 1"},
@@ -108,18 +108,18 @@ TEST(CalcFunctions, HyperbolicKeysIgnoreTheAngleMode) {
     });
 }
 
-TEST(CalcFunctions, TheHyperbolicFlagIsClearedByComputedValuesAndAlwaysByTheInverseCosineAndTangent) {
+TEST(CalcFunctions,
+     TheHyperbolicFlagIsClearedByComputedValuesAndAlwaysByTheInverseCosineAndTangent) {
     struct FlagRow {
         Function f;
         double x;
         bool clears;
     };
     const std::vector<FlagRow> rows{
-        {F::Sin, 1, true},      {F::Sin, 705.5, false}, {F::Sin, -710, false},
-        {F::Cos, 1, true},      {F::Cos, 706, false},   {F::Tan, 1, true},
-        {F::Tan, 701, false},   {F::Tan, -710, false},  {F::Asin, 1, true},
-        {F::Asin, 1e200, false}, {F::Acos, 2, true},    {F::Acos, 0.5, true},
-        {F::Acos, -2, true},    {F::Atan, 0.5, true},   {F::Atan, 2, true},
+        {F::Sin, 1, true},    {F::Sin, 705.5, false},  {F::Sin, -710, false}, {F::Cos, 1, true},
+        {F::Cos, 706, false}, {F::Tan, 1, true},       {F::Tan, 701, false},  {F::Tan, -710, false},
+        {F::Asin, 1, true},   {F::Asin, 1e200, false}, {F::Acos, 2, true},    {F::Acos, 0.5, true},
+        {F::Acos, -2, true},  {F::Atan, 0.5, true},    {F::Atan, 2, true},
     };
     for (const FlagRow& r : rows) {
         EXPECT_EQ(evaluateFunction(r.f, r.x, A::Deg, true).clearsHyperbolic, r.clears)
@@ -191,12 +191,29 @@ TEST(CalcFunctions, FactorialIsAnExactProductUpTo170) {
 
 // No argument, however extreme, gives a value that is not a finite number.
 TEST(CalcFunctions, NoKeyGivesInfinityOrNotANumber) {
-    const double extremes[] = {0.0, -0.0, 1.0, -1.0, 1e-320, -1e-320, 0.9999999999999999, 1e15, -1e15,
-                               1e154, 1e300, -1e300, std::numeric_limits<double>::max(),
-                               -std::numeric_limits<double>::max(), 705, 709.7, 709.8, 710, -709.8};
-    const Function all[] = {F::Sin, F::Cos, F::Tan, F::Asin, F::Acos, F::Atan, F::Log, F::Ln, F::Square,
-                            F::Cube, F::Pow10, F::Exp, F::Sqrt, F::Reciprocal, F::CubeRoot, F::Int,
-                            F::Frac, F::Fix, F::Factorial};
+    const double extremes[] = {0.0,
+                               -0.0,
+                               1.0,
+                               -1.0,
+                               1e-320,
+                               -1e-320,
+                               0.9999999999999999,
+                               1e15,
+                               -1e15,
+                               1e154,
+                               1e300,
+                               -1e300,
+                               std::numeric_limits<double>::max(),
+                               -std::numeric_limits<double>::max(),
+                               705,
+                               709.7,
+                               709.8,
+                               710,
+                               -709.8};
+    const Function all[] = {F::Sin,   F::Cos,  F::Tan,  F::Asin,       F::Acos,
+                            F::Atan,  F::Log,  F::Ln,   F::Square,     F::Cube,
+                            F::Pow10, F::Exp,  F::Sqrt, F::Reciprocal, F::CubeRoot,
+                            F::Int,   F::Frac, F::Fix,  F::Factorial};
     for (Function f : all) {
         for (AngleMode m : {A::Rad, A::Deg, A::Gra}) {
             for (bool hyp : {false, true}) {

@@ -86,7 +86,9 @@ TEST(CalcNumberBase, RoundTrip) {
     double x = 1;
     for (int i = 0; i < 60; ++i) {
         for (double v : {x, -x, x - 1, x + x / 2}) {
-            if (std::fabs(v) > largestBaseNumber || v != static_cast<double>(static_cast<long long>(v))) continue;
+            if (std::fabs(v) > largestBaseNumber ||
+                v != static_cast<double>(static_cast<long long>(v)))
+                continue;
             const std::string hex = wholeNumberDigits(v, 16);
             const MathResult back = hexadecimalValue(hex);
             ASSERT_TRUE(back.isValue()) << hex;

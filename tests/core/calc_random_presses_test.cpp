@@ -56,11 +56,11 @@ struct SeededRandom : RandomSource {
 // message.
 bool readable(const std::string& t) {
     static const std::string number = "-?[0-9]+(,[0-9]*)?([Ee][+-]?[0-9]*(,[0-9]*)?)?";
-    static const std::regex shapes(number +                     // number, exponential view, typing
-                                   "|-?(&h)?[0-9A-F]+" +              // hexadecimal and octal digits
+    static const std::regex shapes(number +               // number, exponential view, typing
+                                   "|-?(&h)?[0-9A-F]+" +  // hexadecimal and octal digits
                                    "|" + number + "(#[0-9,E+-]*)+" +  // degrees#minutes#seconds
                                    "|-?[0-9,E+]+°  -?[0-9,E+]+'  -?[0-9]+,[0-9][0-9]''" +  // gms
-                                   "|" + number + " %");              // VAT display
+                                   "|" + number + " %");  // VAT display
     if (t.rfind("Error: ", 0) == 0) return true;
     return std::regex_match(t, shapes);
 }
@@ -78,7 +78,8 @@ TEST(CalcRandomPresses, DisplaysStayReadableAndTheHistoryBounded) {
         if (!model.hasKey(key.id)) continue;
         keys.push_back(key.id);
         if (key.id <= KeyId::digit9 || key.id == KeyId::decimalPoint || key.id == KeyId::exponent ||
-            key.id == KeyId::changeSign || (key.id >= KeyId::hexDigitA && key.id <= KeyId::hexDigitF))
+            key.id == KeyId::changeSign ||
+            (key.id >= KeyId::hexDigitA && key.id <= KeyId::hexDigitF))
             entry.push_back(key.id);
     }
     ASSERT_GT(keys.size(), 100u);
@@ -95,8 +96,9 @@ TEST(CalcRandomPresses, DisplaysStayReadableAndTheHistoryBounded) {
         if (recent.size() > 12) recent.erase(recent.begin());
         model.press(id);
         const CalculatorState& s = model.state();
-        const std::string* shown[] = {&s.numero, &s.result, &s.memories[0], &s.memories[1],
-                                      &s.memories[2], &s.memories[3], &s.ivas};
+        const std::string* shown[] = {&s.numero,      &s.result,      &s.memories[0],
+                                      &s.memories[1], &s.memories[2], &s.memories[3],
+                                      &s.ivas};
         for (const std::string* text : shown) {
             if (!readable(*text)) {
                 std::string last;
@@ -109,8 +111,9 @@ TEST(CalcRandomPresses, DisplaysStayReadableAndTheHistoryBounded) {
 }
 
 TEST(CalcRandomPresses, ReadableShapes) {
-    for (const char* good : {"0", "-12,5", "1,5E+20", "5E", "5E-", "&h1F", "-FF", "12#30#", "12°  30'  0,00''",
-                             "16 %", "Error: Parada crítica", "7E308", "1,E-6", "5,00e-02"}) {
+    for (const char* good :
+         {"0", "-12,5", "1,5E+20", "5E", "5E-", "&h1F", "-FF", "12#30#", "12°  30'  0,00''", "16 %",
+          "Error: Parada crítica", "7E308", "1,E-6", "5,00e-02"}) {
         EXPECT_TRUE(readable(good)) << good;
     }
     for (const char* bad : {"inf", "-nan", "1,#INF", "", "NaN", "1.5", "Infinity"}) {

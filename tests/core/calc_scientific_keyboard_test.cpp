@@ -29,15 +29,16 @@ TEST(CalcScientificKeyboard, FunctionKeysWithTheirShiftRule) {
         {kVkF1 + 7, kAltBit, KeyId::cube},
         {kVkF1 + 8, 0, KeyId::sine},
         {kVkF1 + 8, kShiftBit, KeyId::arcSine},
-        {kVkF1 + 8, kCtrlBit, KeyId::sine},                // Ctrl+F9: the sine
-        {kVkF1 + 8, kShiftBit | kCtrlBit, KeyId::sine},    // Shift alone, nothing else
-        {kVkF1 + 9, 0, std::nullopt},                      // F10 is not used
+        {kVkF1 + 8, kCtrlBit, KeyId::sine},              // Ctrl+F9: the sine
+        {kVkF1 + 8, kShiftBit | kCtrlBit, KeyId::sine},  // Shift alone, nothing else
+        {kVkF1 + 9, 0, std::nullopt},                    // F10 is not used
         {kVkF1 + 10, kShiftBit, KeyId::arcCosine},
         {kVkF1 + 10, 0, KeyId::cosine},
         {kVkF1 + 11, kShiftBit, KeyId::arcTangent},
         {kVkF1 + 11, 0, KeyId::tangent},
     };
-    for (const Row& r : rows) EXPECT_EQ(matchKeyDown(t, r.code, r.shift), r.key) << r.code << " " << r.shift;
+    for (const Row& r : rows)
+        EXPECT_EQ(matchKeyDown(t, r.code, r.shift), r.key) << r.code << " " << r.shift;
 }
 
 TEST(CalcScientificKeyboard, CharactersInBothNumberModes) {

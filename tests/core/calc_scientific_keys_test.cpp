@@ -120,7 +120,8 @@ const Row kAngleRows[] = {
     {"359 red", "0", "Error: Angulo inferior a 360°"},
     {"719,6 red", "-0,399999999999977", "-0,399999999999977"},
     {"modeRad", "0", "0", "", "rad"},
-    {"3 gms ± ¬", "3", "3°  0'  0,00''", "corr"},  // the correction skips the degrees-minutes-seconds record
+    {"3 gms ± ¬", "3", "3°  0'  0,00''",
+     "corr"},  // the correction skips the degrees-minutes-seconds record
 };
 INSTANTIATE_TEST_SUITE_P(Angles, CalcScientificKeys, ::testing::ValuesIn(kAngleRows));
 
@@ -144,9 +145,10 @@ const Row kBaseRows[] = {
     {"1 2 hexadecimalMode 3", "&h3", "0"},
     {"hexadecimalMode hexDigitA x²", "100", "100"},
     {"hexadecimalMode 2 0 % 1 hexDigitD", "&hD", "0,32"},  // a letter never extends a decimal text
-    {"hexadecimalMode 1 hexDigitE ±", "-30", "0"},  // the digit E is no exponent
+    {"hexadecimalMode 1 hexDigitE ±", "-30", "0"},         // the digit E is no exponent
     {"10190 HEX ±", "0", "Error: Parada crítica"},  // nor that of a result, which is no decimal
-    {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41", "0"},  // a recalled "&h" number stays whole
+    {"hexadecimalMode 4 1 decimalMode 3 ¬ . EXP", "&h41",
+     "0"},  // a recalled "&h" number stays whole
     {"hexadecimalMode hexDigitA hexDigitB 1", "&hAB1", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Bases, CalcScientificKeys, ::testing::ValuesIn(kBaseRows));
@@ -211,12 +213,14 @@ TEST(CalcScientificModes, HexadecimalModeDisablesTheCurrencyKeysAndEnablesTheLet
     EXPECT_FALSE(m.isEnabled(KeyId::hexDigitA));
     calc.run("hexadecimalMode");
     EXPECT_TRUE(isHexadecimalMode(m.state()));
-    for (KeyId id : {KeyId::currencyTo2, KeyId::currencyTo1, KeyId::decimalPoint, KeyId::sine, KeyId::pi,
-                     KeyId::constCoulomb, KeyId::toDegreesMinutesSeconds, KeyId::random}) {
+    for (KeyId id :
+         {KeyId::currencyTo2, KeyId::currencyTo1, KeyId::decimalPoint, KeyId::sine, KeyId::pi,
+          KeyId::constCoulomb, KeyId::toDegreesMinutesSeconds, KeyId::random}) {
         EXPECT_FALSE(m.isEnabled(id)) << static_cast<int>(id);
     }
-    for (KeyId id : {KeyId::hexDigitA, KeyId::hexDigitF, KeyId::toHex, KeyId::toOctal, KeyId::toDecimal,
-                     KeyId::plus, KeyId::square, KeyId::factorial, KeyId::decimalMode, KeyId::modeRad}) {
+    for (KeyId id :
+         {KeyId::hexDigitA, KeyId::hexDigitF, KeyId::toHex, KeyId::toOctal, KeyId::toDecimal,
+          KeyId::plus, KeyId::square, KeyId::factorial, KeyId::decimalMode, KeyId::modeRad}) {
         EXPECT_TRUE(m.isEnabled(id)) << static_cast<int>(id);
     }
     calc.run("decimalMode");

@@ -100,17 +100,15 @@ void prepareFunctionKeys(const CalcKeypad& keypad) {
 
 void refreshFunctionKeys(const CalcKeypad& keypad, const calc::CalculatorModel& model) {
     for (const calc::KeyInfo& key : calc::allKeys()) {
-        if (QPushButton* button = keypad.button(key.id)) button->setEnabled(model.isEnabled(key.id));
+        if (QPushButton* button = keypad.button(key.id))
+            button->setEnabled(model.isEnabled(key.id));
     }
     const calc::CalculatorState& s = model.state();
     const bool hexadecimal = calc::isHexadecimalMode(s);
     const std::pair<KeyId, bool> lit[] = {
-        {KeyId::hyperbolic, !s.hyperbolic.empty()},
-        {KeyId::modeRad, s.angulo == "rad"},
-        {KeyId::modeDeg, s.angulo == "deg"},
-        {KeyId::modeGra, s.angulo == "gra"},
-        {KeyId::decimalMode, !hexadecimal},
-        {KeyId::hexadecimalMode, hexadecimal},
+        {KeyId::hyperbolic, !s.hyperbolic.empty()}, {KeyId::modeRad, s.angulo == "rad"},
+        {KeyId::modeDeg, s.angulo == "deg"},        {KeyId::modeGra, s.angulo == "gra"},
+        {KeyId::decimalMode, !hexadecimal},         {KeyId::hexadecimalMode, hexadecimal},
     };
     for (const auto& [id, on] : lit) {
         if (QPushButton* button = keypad.button(id)) button->setChecked(on);

@@ -26,7 +26,8 @@ CalculatorModel::Outcome convert(CalculatorModel& m, AngleMode unit) {
         s.entryFlag = 0;
         return CalculatorModel::Outcome::Done;
     }
-    return m.functionFrame(label, [&](double x) { return valueOrThrow(*convertAngle(x, from, unit)); });
+    return m.functionFrame(label,
+                           [&](double x) { return valueOrThrow(*convertAngle(x, from, unit)); });
 }
 
 }  // namespace
@@ -51,7 +52,8 @@ void degreesMinutesSecondsKey(CalculatorModel& m) {
         m.appendHistory(s.result);
         s.historyText = s.result;
     });
-    if (outcome == CalculatorModel::Outcome::Done) m.formatDisplay();  // the display keeps the degrees
+    if (outcome == CalculatorModel::Outcome::Done)
+        m.formatDisplay();  // the display keeps the degrees
     s.entryFlag = 0;
 }
 

@@ -9,9 +9,12 @@ namespace numeralia::calc {
 
 std::string_view angleModeText(AngleMode mode) {
     switch (mode) {
-    case AngleMode::Rad: return "rad";
-    case AngleMode::Gra: return "gra";
-    case AngleMode::Deg: break;
+        case AngleMode::Rad:
+            return "rad";
+        case AngleMode::Gra:
+            return "gra";
+        case AngleMode::Deg:
+            break;
     }
     return "deg";
 }

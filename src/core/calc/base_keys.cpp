@@ -22,17 +22,38 @@ namespace {
 // Keys of fractions, exponents, real functions, angles, constants and currencies: they make
 // no sense for the whole numbers of hexadecimal mode.
 constexpr std::array kDecimalOnly = {
-    KeyId::decimalPoint, KeyId::exponent,    KeyId::exponentialView,
-    KeyId::currencyTo2,  KeyId::currencyTo1,
-    KeyId::sine,         KeyId::cosine,      KeyId::tangent,
-    KeyId::arcSine,      KeyId::arcCosine,   KeyId::arcTangent,
-    KeyId::hyperbolic,   KeyId::log10,       KeyId::naturalLog,
-    KeyId::tenPower,     KeyId::ePower,      KeyId::squareRoot,
-    KeyId::reciprocal,   KeyId::cubeRoot,    KeyId::integerPart,
-    KeyId::fractionalPart, KeyId::fixPart,   KeyId::pi,
-    KeyId::twoPi,        KeyId::random,      KeyId::toRad,
-    KeyId::toDeg,        KeyId::toGra,       KeyId::toDegreesMinutesSeconds,
-    KeyId::dmsSeparator, KeyId::fromDegreesMinutesSeconds, KeyId::reduceAngle,
+    KeyId::decimalPoint,
+    KeyId::exponent,
+    KeyId::exponentialView,
+    KeyId::currencyTo2,
+    KeyId::currencyTo1,
+    KeyId::sine,
+    KeyId::cosine,
+    KeyId::tangent,
+    KeyId::arcSine,
+    KeyId::arcCosine,
+    KeyId::arcTangent,
+    KeyId::hyperbolic,
+    KeyId::log10,
+    KeyId::naturalLog,
+    KeyId::tenPower,
+    KeyId::ePower,
+    KeyId::squareRoot,
+    KeyId::reciprocal,
+    KeyId::cubeRoot,
+    KeyId::integerPart,
+    KeyId::fractionalPart,
+    KeyId::fixPart,
+    KeyId::pi,
+    KeyId::twoPi,
+    KeyId::random,
+    KeyId::toRad,
+    KeyId::toDeg,
+    KeyId::toGra,
+    KeyId::toDegreesMinutesSeconds,
+    KeyId::dmsSeparator,
+    KeyId::fromDegreesMinutesSeconds,
+    KeyId::reduceAngle,
 };
 
 bool isConstantKey(KeyId id) { return id >= KeyId::constFaraday && id <= KeyId::constCoulomb; }
@@ -76,10 +97,13 @@ bool keyEnabledInMode(const CalculatorState& s, KeyId id) {
     const bool hex = isHexadecimalMode(s);
     if (isHexLetterKey(id)) return hex;
     if (!hex) return true;
-    return !isConstantKey(id) && std::find(kDecimalOnly.begin(), kDecimalOnly.end(), id) == kDecimalOnly.end();
+    return !isConstantKey(id) &&
+           std::find(kDecimalOnly.begin(), kDecimalOnly.end(), id) == kDecimalOnly.end();
 }
 
-bool CalculatorModel::isEnabled(KeyId id) const { return hasKey(id) && keyEnabledInMode(state_, id); }
+bool CalculatorModel::isEnabled(KeyId id) const {
+    return hasKey(id) && keyEnabledInMode(state_, id);
+}
 
 // Changing the number mode ends the number being typed: the next digit starts a new number
 // in the new mode, so that no text mixes the two.
@@ -100,7 +124,8 @@ void toBaseKey(CalculatorModel& m, int base) {
 
 void toDecimalKey(CalculatorModel& m) {
     // The decimal number goes through the display formatting step like any result.
-    if (baseKey(m, "DEC", hexadecimalInDecimal) == CalculatorModel::Outcome::Done) m.formatDisplay();
+    if (baseKey(m, "DEC", hexadecimalInDecimal) == CalculatorModel::Outcome::Done)
+        m.formatDisplay();
 }
 
 void hexDigitKey(CalculatorModel& m, int value) {

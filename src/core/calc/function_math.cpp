@@ -24,29 +24,32 @@ constexpr double largestFactorial = 170.0;
 
 MathResult plainTrigonometric(Function f, double x, AngleMode mode) {
     switch (f) {
-    case Function::Sin:
-    case Function::Cos:
-    case Function::Tan: {
-        const double a = angleToRadians(x, mode);
-        if (!std::isfinite(a)) return MathResult::failed();
-        const double r = f == Function::Sin ? std::sin(a) : f == Function::Cos ? std::cos(a) : std::tan(a);
-        if (!std::isfinite(r)) return MathResult::failed();
-        if (std::fabs(r) > infiniteResultLimit) return MathResult::reported(message::infiniteResult);
-        return MathResult::of(std::fabs(r) < zeroThreshold ? 0.0 : r);
-    }
-    case Function::Asin:
-    case Function::Acos: {
-        if (std::fabs(x) > 1.0) return MathResult::reported(message::aboveOne);
-        // The arc sine and arc cosine through the arc tangent: at x = 1 or -1 the division
-        // by the root fails.
-        const double root = std::sqrt(1.0 - x * x);
-        if (root == 0.0) return MathResult::failed();
-        const double r = f == Function::Asin ? std::atan(x / root)
-                                             : std::atan(-x / root) + 2.0 * std::atan(1.0);
-        return MathResult::of(radiansToAngle(r, mode));
-    }
-    default:
-        return MathResult::of(radiansToAngle(std::atan(x), mode));
+        case Function::Sin:
+        case Function::Cos:
+        case Function::Tan: {
+            const double a = angleToRadians(x, mode);
+            if (!std::isfinite(a)) return MathResult::failed();
+            const double r = f == Function::Sin   ? std::sin(a)
+                             : f == Function::Cos ? std::cos(a)
+                                                  : std::tan(a);
+            if (!std::isfinite(r)) return MathResult::failed();
+            if (std::fabs(r) > infiniteResultLimit)
+                return MathResult::reported(message::infiniteResult);
+            return MathResult::of(std::fabs(r) < zeroThreshold ? 0.0 : r);
+        }
+        case Function::Asin:
+        case Function::Acos: {
+            if (std::fabs(x) > 1.0) return MathResult::reported(message::aboveOne);
+            // The arc sine and arc cosine through the arc tangent: at x = 1 or -1 the division
+            // by the root fails.
+            const double root = std::sqrt(1.0 - x * x);
+            if (root == 0.0) return MathResult::failed();
+            const double r = f == Function::Asin ? std::atan(x / root)
+                                                 : std::atan(-x / root) + 2.0 * std::atan(1.0);
+            return MathResult::of(radiansToAngle(r, mode));
+        }
+        default:
+            return MathResult::of(radiansToAngle(std::atan(x), mode));
     }
 }
 
@@ -60,62 +63,67 @@ FunctionResult hyperbolic(Function f, double x) {
     auto cleared = [](MathResult o) { return FunctionResult{std::move(o), true}; };
     const bool exponentialsOverflow = !std::isfinite(std::exp(x)) || !std::isfinite(std::exp(-x));
     switch (f) {
-    case Function::Sin:
-    case Function::Cos:
-        if (x > hyperbolicLimit) return kept(MathResult::reported(message::infiniteResult));
-        if (exponentialsOverflow) return kept(MathResult::failed());
-        return computed(f == Function::Sin ? std::sinh(x) : std::cosh(x));
-    case Function::Tan:
-        if (x > hyperbolicTangentLimit) return kept(MathResult::of(1.0));
-        if (exponentialsOverflow) return kept(MathResult::failed());
-        return computed(std::tanh(x));
-    case Function::Asin:
-        if (!std::isfinite(x * x + 1.0)) return kept(MathResult::failed());
-        return computed(std::asinh(x));
-    case Function::Acos:
-        if (std::fabs(x) < 1.0) return cleared(MathResult::reported(message::belowOne));
-        // ln(x + √(x² − 1)) has no real value for x ≤ −1.
-        if (x < 0.0 || !std::isfinite(x * x)) return cleared(MathResult::failed());
-        return cleared(MathResult::of(std::acosh(x)));
-    default:
-        if (std::fabs(x) >= 1.0) return cleared(MathResult::reported(message::oneOrAbove));
-        return cleared(MathResult::of(std::atanh(x)));
+        case Function::Sin:
+        case Function::Cos:
+            if (x > hyperbolicLimit) return kept(MathResult::reported(message::infiniteResult));
+            if (exponentialsOverflow) return kept(MathResult::failed());
+            return computed(f == Function::Sin ? std::sinh(x) : std::cosh(x));
+        case Function::Tan:
+            if (x > hyperbolicTangentLimit) return kept(MathResult::of(1.0));
+            if (exponentialsOverflow) return kept(MathResult::failed());
+            return computed(std::tanh(x));
+        case Function::Asin:
+            if (!std::isfinite(x * x + 1.0)) return kept(MathResult::failed());
+            return computed(std::asinh(x));
+        case Function::Acos:
+            if (std::fabs(x) < 1.0) return cleared(MathResult::reported(message::belowOne));
+            // ln(x + √(x² − 1)) has no real value for x ≤ −1.
+            if (x < 0.0 || !std::isfinite(x * x)) return cleared(MathResult::failed());
+            return cleared(MathResult::of(std::acosh(x)));
+        default:
+            if (std::fabs(x) >= 1.0) return cleared(MathResult::reported(message::oneOrAbove));
+            return cleared(MathResult::of(std::atanh(x)));
     }
 }
 
 MathResult plainFunction(Function f, double x) {
     switch (f) {
-    case Function::Log:
-    case Function::Ln:
-        if (x <= 0.0) return MathResult::reported(message::negativeOrZero);
-        return MathResult::of(f == Function::Ln ? std::log(x) : std::log(x) / std::log(10.0));
-    case Function::Square:
-        if (std::fabs(x) > squareLimit) return MathResult::reported(message::outOfRange);
-        return MathResult::of(std::pow(x, 2.0));
-    case Function::Cube:
-        if (std::fabs(x) > cubeLimit) return MathResult::reported(message::outOfRange);
-        return MathResult::of(std::pow(x, 3.0));
-    case Function::Pow10:
-        if (x > tenPowerLimit) return MathResult::reported(message::outOfRange);
-        return MathResult::of(std::pow(10.0, x));
-    case Function::Exp:
-        if (x > ePowerLimit) return MathResult::reported(message::outOfRange);
-        return MathResult::of(std::exp(x));
-    case Function::Sqrt:
-        if (x < 0.0) return MathResult::reported(message::negative);
-        return MathResult::of(std::sqrt(x));
-    case Function::Reciprocal:
-        if (x == 0.0) return MathResult::reported(message::divisionByZero);
-        return MathResult::of(1.0 / x);
-    case Function::CubeRoot:
-        // A negative base with a fractional exponent is an invalid power.
-        if (x < 0.0) return MathResult::failed();
-        return MathResult::of(std::pow(x, 1.0 / 3.0));
-    case Function::Int: return MathResult::of(std::floor(x));
-    case Function::Fix: return MathResult::of(std::trunc(x));
-    case Function::Frac: return MathResult::of(x - std::trunc(x));
-    case Function::Factorial: return factorial(x);
-    default: return MathResult::failed();
+        case Function::Log:
+        case Function::Ln:
+            if (x <= 0.0) return MathResult::reported(message::negativeOrZero);
+            return MathResult::of(f == Function::Ln ? std::log(x) : std::log(x) / std::log(10.0));
+        case Function::Square:
+            if (std::fabs(x) > squareLimit) return MathResult::reported(message::outOfRange);
+            return MathResult::of(std::pow(x, 2.0));
+        case Function::Cube:
+            if (std::fabs(x) > cubeLimit) return MathResult::reported(message::outOfRange);
+            return MathResult::of(std::pow(x, 3.0));
+        case Function::Pow10:
+            if (x > tenPowerLimit) return MathResult::reported(message::outOfRange);
+            return MathResult::of(std::pow(10.0, x));
+        case Function::Exp:
+            if (x > ePowerLimit) return MathResult::reported(message::outOfRange);
+            return MathResult::of(std::exp(x));
+        case Function::Sqrt:
+            if (x < 0.0) return MathResult::reported(message::negative);
+            return MathResult::of(std::sqrt(x));
+        case Function::Reciprocal:
+            if (x == 0.0) return MathResult::reported(message::divisionByZero);
+            return MathResult::of(1.0 / x);
+        case Function::CubeRoot:
+            // A negative base with a fractional exponent is an invalid power.
+            if (x < 0.0) return MathResult::failed();
+            return MathResult::of(std::pow(x, 1.0 / 3.0));
+        case Function::Int:
+            return MathResult::of(std::floor(x));
+        case Function::Fix:
+            return MathResult::of(std::trunc(x));
+        case Function::Frac:
+            return MathResult::of(x - std::trunc(x));
+        case Function::Factorial:
+            return factorial(x);
+        default:
+            return MathResult::failed();
     }
 }
 
@@ -123,37 +131,58 @@ MathResult plainFunction(Function f, double x) {
 
 bool isTrigonometric(Function f) {
     switch (f) {
-    case Function::Sin:
-    case Function::Cos:
-    case Function::Tan:
-    case Function::Asin:
-    case Function::Acos:
-    case Function::Atan: return true;
-    default: return false;
+        case Function::Sin:
+        case Function::Cos:
+        case Function::Tan:
+        case Function::Asin:
+        case Function::Acos:
+        case Function::Atan:
+            return true;
+        default:
+            return false;
     }
 }
 
 const char* functionLabel(Function f, bool hyperbolic) {
     switch (f) {
-    case Function::Sin: return hyperbolic ? "sinH" : "sin";
-    case Function::Cos: return hyperbolic ? "cosH" : "cos";
-    case Function::Tan: return hyperbolic ? "tanH" : "tan";
-    case Function::Asin: return hyperbolic ? "asinH" : "asin";
-    case Function::Acos: return hyperbolic ? "acosH" : "acos";
-    case Function::Atan: return hyperbolic ? "atnH" : "atn";
-    case Function::Log: return "log";
-    case Function::Ln: return "ln";
-    case Function::Square: return "x²";
-    case Function::Cube: return "x³";
-    case Function::Pow10: return "10^x";
-    case Function::Exp: return "e^x";
-    case Function::Sqrt: return "sqr";
-    case Function::Reciprocal: return "1/x";
-    case Function::CubeRoot: return "x¹/³";
-    case Function::Int: return "Int";
-    case Function::Frac: return "Frac";
-    case Function::Fix: return "Fix";
-    case Function::Factorial: return "n!";
+        case Function::Sin:
+            return hyperbolic ? "sinH" : "sin";
+        case Function::Cos:
+            return hyperbolic ? "cosH" : "cos";
+        case Function::Tan:
+            return hyperbolic ? "tanH" : "tan";
+        case Function::Asin:
+            return hyperbolic ? "asinH" : "asin";
+        case Function::Acos:
+            return hyperbolic ? "acosH" : "acos";
+        case Function::Atan:
+            return hyperbolic ? "atnH" : "atn";
+        case Function::Log:
+            return "log";
+        case Function::Ln:
+            return "ln";
+        case Function::Square:
+            return "x²";
+        case Function::Cube:
+            return "x³";
+        case Function::Pow10:
+            return "10^x";
+        case Function::Exp:
+            return "e^x";
+        case Function::Sqrt:
+            return "sqr";
+        case Function::Reciprocal:
+            return "1/x";
+        case Function::CubeRoot:
+            return "x¹/³";
+        case Function::Int:
+            return "Int";
+        case Function::Frac:
+            return "Frac";
+        case Function::Fix:
+            return "Fix";
+        case Function::Factorial:
+            return "n!";
     }
     return "";
 }

@@ -9,9 +9,25 @@
 namespace numeralia::calc {
 
 enum class Function {
-    Sin, Cos, Tan, Asin, Acos, Atan,  // trigonometric: read the angle mode and "hyp"
-    Log, Ln, Square, Cube, Pow10, Exp, Sqrt, Reciprocal, CubeRoot,
-    Int, Frac, Fix, Factorial,
+    Sin,
+    Cos,
+    Tan,
+    Asin,
+    Acos,
+    Atan,  // trigonometric: read the angle mode and "hyp"
+    Log,
+    Ln,
+    Square,
+    Cube,
+    Pow10,
+    Exp,
+    Sqrt,
+    Reciprocal,
+    CubeRoot,
+    Int,
+    Frac,
+    Fix,
+    Factorial,
 };
 
 bool isTrigonometric(Function f);

@@ -40,7 +40,8 @@ MathResult readHexadecimal(std::string_view s) {
             value = value * 16 + static_cast<std::uint64_t>(d);
         }
     }
-    if (tooLarge || value > (std::uint64_t{1} << 53)) return MathResult::reported(message::outOfRange);
+    if (tooLarge || value > (std::uint64_t{1} << 53))
+        return MathResult::reported(message::outOfRange);
     const double v = static_cast<double>(value);
     return MathResult::of(negative ? -v : v);
 }
@@ -65,7 +66,8 @@ std::string wholeNumberDigits(double value, int base) {
 }
 
 BaseText displayInBase(std::string_view display, int base) {
-    const std::string_view bare = !display.empty() && display.front() == '-' ? display.substr(1) : display;
+    const std::string_view bare =
+        !display.empty() && display.front() == '-' ? display.substr(1) : display;
     MathResult read = MathResult::failed();
     if (startsWithHexPrefix(bare)) {
         read = readHexadecimal(display);
@@ -74,7 +76,8 @@ BaseText displayInBase(std::string_view display, int base) {
     } else {
         read = MathResult::reported(message::invalidEntry);
     }
-    if (!read.isValue()) return {false, read.isReported() ? read.message : std::string(message::invalidEntry)};
+    if (!read.isValue())
+        return {false, read.isReported() ? read.message : std::string(message::invalidEntry)};
     const double x = read.value;
     if (x != std::trunc(x)) return {false, message::notWhole};
     if (std::fabs(x) > largestBaseNumber) return {false, message::outOfRange};

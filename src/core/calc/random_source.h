@@ -8,7 +8,7 @@
 namespace numeralia::calc {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // A number in [0, 1).
     virtual double draw() = 0;
@@ -16,10 +16,10 @@ public:
 
 // Reseeded from the clock at every draw; the number has single precision (24 random bits).
 class ClockRandomSource : public RandomSource {
-public:
+  public:
     double draw() override;
 
-private:
+  private:
     std::mt19937 generator_;
     std::uint64_t draws_ = 0;  // two draws within one clock tick still differ
 };

@@ -20,9 +20,9 @@ double valueOrThrow(const MathResult& r);
 
 // Functions and constants (function_keys.cpp)
 void functionKey(CalculatorModel& m, Function f);
-void hyperbolicKey(CalculatorModel& m);                    // "hyp"
+void hyperbolicKey(CalculatorModel& m);                           // "hyp"
 void piKey(CalculatorModel& m, double turns, const char* label);  // "p" (π) and "2 p" (2π)
-void randomKey(CalculatorModel& m);                        // "rand"
+void randomKey(CalculatorModel& m);                               // "rand"
 void constantKey(CalculatorModel& m, std::string_view symbol);
 
 // Angles (angle_keys.cpp)
@@ -34,10 +34,10 @@ void degreesFromFieldsKey(CalculatorModel& m);                // "g"
 void reduceAngleKey(CalculatorModel& m);                      // "red"
 
 // Number bases (base_keys.cpp)
-void decimalModeKey(CalculatorModel& m);      // option "Decimal"
-void hexadecimalModeKey(CalculatorModel& m);  // option "Hexadecimal"
-void toBaseKey(CalculatorModel& m, int base);  // "HEX" (16) and "OCT" (8)
-void toDecimalKey(CalculatorModel& m);         // "DEC"
+void decimalModeKey(CalculatorModel& m);          // option "Decimal"
+void hexadecimalModeKey(CalculatorModel& m);      // option "Hexadecimal"
+void toBaseKey(CalculatorModel& m, int base);     // "HEX" (16) and "OCT" (8)
+void toDecimalKey(CalculatorModel& m);            // "DEC"
 void hexDigitKey(CalculatorModel& m, int value);  // "A" to "F": 10 to 15
 
 // Hexadecimal mode: typed numbers carry the prefix "&h".
