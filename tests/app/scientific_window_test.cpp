@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/calc/calc_displays.h"
@@ -9,6 +10,7 @@
 #include "app/calc/history_printing.h"
 #include "app/calc/scientific_window.h"
 #include "app/shell/app_context.h"
+#include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_registry.h"
 
@@ -172,6 +174,17 @@ private slots:
         state.calculatorModel = "normalita";
         findAction(window.get(), QStringLiteral("Científica"))->trigger();
         QCOMPARE(QString::fromStdString(state.calculatorModel), QStringLiteral("avanzada"));
+    }
+
+    void historyMenuPrintsTheKeyHistory() {
+        QTemporaryDir folder;
+        setPdfFolderForTests(folder.path());
+        click(KeyId::digit7);
+        findAction(window.get(), QStringLiteral("Historial"))->trigger();
+        const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(pdfs.size(), 1);
+        QVERIFY(QFileInfo(QDir(folder.path()).filePath(pdfs.front())).size() > 0);
+        setPdfFolderForTests(QString());
     }
 
     void printedHistoryHoldsEveryEntry() {
