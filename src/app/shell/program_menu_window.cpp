@@ -96,6 +96,7 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder)
         auto* button = new PictureButton;
         button->setObjectName(qs(b.name));
         button->setToolTip(qs(b.toolTip));
+        button->setAccessibleName(qs(b.toolTip));
         button->setIcon(QIcon(pictureOf(b.target)));
         button->setIconSize(QSize(64, 64));
         button->setFixedSize(96, 96);
@@ -196,7 +197,7 @@ void ProgramMenuWindow::closeEvent(QCloseEvent* event) {
     if (!shutDown_) {
         shutDown_ = true;
         const SaveResult saved = saveSettings(context_.state, localFileEncoding());
-        if (!saved.ok) context_.dialogs.inform("Numeralia", saved.message);
+        if (!saved.ok) context_.dialogs.warn("Numeralia", saved.message);
         context_.windows.closeAll(this);
     }
     event->accept();

@@ -7,14 +7,23 @@
 namespace numeralia::app {
 
 namespace {
+
 QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+void message(QMessageBox::Icon icon, const std::string& title, const std::string& text) {
+    QMessageBox box(icon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.exec();
+}
+
 }  // namespace
 
 void QtDialogs::inform(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Information, fromUtf8(title), fromUtf8(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
-    box.exec();
+    message(QMessageBox::Information, title, text);
+}
+
+void QtDialogs::warn(const std::string& title, const std::string& text) {
+    message(QMessageBox::Warning, title, text);
 }
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {

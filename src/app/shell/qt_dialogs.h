@@ -8,6 +8,7 @@ namespace numeralia::app {
 class QtDialogs : public Dialogs {
 public:
     void inform(const std::string& title, const std::string& text) override;
+    void warn(const std::string& title, const std::string& text) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
 };
 

@@ -19,6 +19,8 @@ public:
     virtual ~Dialogs() = default;
     // A message box with an OK button.
     virtual void inform(const std::string& title, const std::string& text) = 0;
+    // The same for something that went wrong (a warning icon where the platform has one).
+    virtual void warn(const std::string& title, const std::string& text) { inform(title, text); }
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
 };
