@@ -50,8 +50,8 @@ CalcKeypad::CalcKeypad(std::span<const KeySlot> layout,
         if (!hasKey(slot.id)) continue;
         const calc::KeyInfo& info = calc::keyInfo(slot.id);
         const std::string_view caption = calc::shownCaption(slot.id);  // π for "p"
-        auto* button = new QPushButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                                       parent);
+        auto* button = new QPushButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
         button->setObjectName(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())));
         button->setToolTip(QString::fromUtf8(info.toolTip.data(), static_cast<qsizetype>(info.toolTip.size())));
         button->setProperty("keyStyle", styleName(slot.style));

@@ -61,7 +61,8 @@ void CalculatorModel::changeSign() {
     recordHistory();
     resetShownError(state_);
     // An exponent being typed; not the digit E of a hexadecimal number or of a "HEX" result.
-    if (state_.numero.ends_with('E') && state_.entryFlag == 1 && !isTypedHexadecimal(state_.numero)) {
+    if (state_.numero.ends_with('E') && state_.entryFlag == 1 &&
+        !isTypedHexadecimal(state_.numero)) {
         setDisplay(state_.numero + "-");
         return;
     }

@@ -129,7 +129,8 @@ std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t chara
                                     bool hexadecimalMode) {
     // The capital letters A to F type hexadecimal digits ahead of the table.
     if (hexadecimalMode && character >= U'A' && character <= U'F') {
-        return static_cast<KeyId>(static_cast<int>(KeyId::hexDigitA) + static_cast<int>(character - U'A'));
+        return static_cast<KeyId>(static_cast<int>(KeyId::hexDigitA) +
+                                  static_cast<int>(character - U'A'));
     }
     return matchCharacter(tables, character);
 }
