@@ -68,7 +68,8 @@ void EqualsAtHistoryRollover(benchmark::State& state) {
         model.press(KeyId::equals);
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        if (model.state().history.size() > 2) state.SkipWithError("the history did not start afresh");
+        if (model.state().history.size() > 2)
+            state.SkipWithError("the history did not start afresh");
         model.press(KeyId::plus);
         model.press(KeyId::digit3);
     }

@@ -27,7 +27,8 @@ std::vector<char32_t> codePoints(std::string_view text) {
         if (i + static_cast<std::size_t>(extra) >= text.size() + (extra > 0 ? 0 : 1)) extra = 0;
         char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
         for (int k = 1; k <= extra; ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+            c = (c << 6) |
+                (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
         }
         out.push_back(c);
         i += static_cast<std::size_t>(extra) + 1;
@@ -37,9 +38,12 @@ std::vector<char32_t> codePoints(std::string_view text) {
 
 const char* pictureName(calc::ErrorPicture picture) {
     switch (picture) {
-        case calc::ErrorPicture::Critical: return "critical";
-        case calc::ErrorPicture::FunctionError: return "functionError";
-        default: return "normal";
+        case calc::ErrorPicture::Critical:
+            return "critical";
+        case calc::ErrorPicture::FunctionError:
+            return "functionError";
+        default:
+            return "normal";
     }
 }
 

@@ -7,7 +7,7 @@
 namespace numeralia::keys {
 
 class CalculatorAdapter : public WindowAdapter {
-public:
+  public:
     CalculatorAdapter(SharedState& shared, SoundPlayer& sounds, calc::CalculatorKind kind);
 
     // A key id or caption; "type:TEXT"; "keydown:NAME+shift+ctrl+alt"; "select:N" picks
@@ -17,7 +17,7 @@ public:
 
     const calc::CalculatorModel& model() const { return model_; }
 
-private:
+  private:
     std::string pressKey(std::string_view line);
     std::string type(std::string_view text);
     std::string keyDown(std::string_view spec);

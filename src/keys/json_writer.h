@@ -9,7 +9,7 @@
 namespace numeralia::keys {
 
 class JsonObject {
-public:
+  public:
     void text(std::string_view name, std::string_view value);
     void optionalText(std::string_view name, const std::optional<std::string>& value);
     void number(std::string_view name, double value);
@@ -26,7 +26,7 @@ public:
     static std::string quoted(std::string_view value);
     static std::string numberText(double value);
 
-private:
+  private:
     void key(std::string_view name);
     std::string body_;
 };

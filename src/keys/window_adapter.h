@@ -16,7 +16,7 @@
 namespace numeralia::keys {
 
 class WindowAdapter {
-public:
+  public:
     virtual ~WindowAdapter() = default;
     // Performs one script line (never blank, never a comment). Returns an error message for
     // a line the window does not understand, empty on success.
@@ -25,8 +25,7 @@ public:
     virtual void writeState(JsonObject& json) const = 0;
 };
 
-using AdapterFactory =
-    std::function<std::unique_ptr<WindowAdapter>(SharedState&, SoundPlayer&)>;
+using AdapterFactory = std::function<std::unique_ptr<WindowAdapter>(SharedState&, SoundPlayer&)>;
 
 struct AdapterEntry {
     std::string_view name;  // the value of --window

@@ -59,7 +59,7 @@ class ScientificWindowTest : public QObject {
     QString numero() const { return window->displays().numero->text(); }
     QString result() const { return window->displays().result->text(); }
 
-private slots:
+  private slots:
     void init() {
         state = SharedState{};
         sounds.played.clear();
@@ -120,7 +120,8 @@ private slots:
         for (KeyId id : {KeyId::digit5, KeyId::divide, KeyId::digit0, KeyId::equals}) click(id);
         QCOMPARE(numero(), QStringLiteral("0"));
         QCOMPARE(result(), QStringLiteral("Error: Parada crítica"));
-        QCOMPARE(window->displays().image3->source(), QStringLiteral(":/pictures/face_critical.svg"));
+        QCOMPARE(window->displays().image3->source(),
+                 QStringLiteral(":/pictures/face_critical.svg"));
         QCOMPARE(sounds.played, QStringList{QStringLiteral("pato.wav")});
         click(KeyId::digit4);
         QCOMPARE(window->displays().image3->source(), QStringLiteral(":/pictures/face_normal.svg"));
@@ -143,7 +144,8 @@ private slots:
 
     void toolTipsNameTheShortcuts() {
         QCOMPARE(window->keypad().button(KeyId::equals)->toolTip(), QStringLiteral("{ENTER}"));
-        QCOMPARE(window->keypad().button(KeyId::allClear)->toolTip(), QStringLiteral("Borrado.  {A}"));
+        QCOMPARE(window->keypad().button(KeyId::allClear)->toolTip(),
+                 QStringLiteral("Borrado.  {A}"));
         QCOMPARE(window->keypad().button(KeyId::memoryAdd2)->toolTip(),
                  QStringLiteral("Sumar a M2.  {SHIFT+2}"));
         QCOMPARE(window->displays().memories[3]->toolTip(),
@@ -157,7 +159,8 @@ private slots:
         state.exchangeFactor = Variant::fromNumber(166.386);
         QEvent activation(QEvent::ActivationChange);
         QApplication::sendEvent(window.get(), &activation);
-        QCOMPARE(window->keypad().button(KeyId::transit2)->toolTip(), QStringLiteral("Mensualidad"));
+        QCOMPARE(window->keypad().button(KeyId::transit2)->toolTip(),
+                 QStringLiteral("Mensualidad"));
         QCOMPARE(window->status().currency->text(), QStringLiteral("1 euro = 166,386 pts"));
         QVERIFY(window->status().sound->isHidden());
     }

@@ -134,8 +134,8 @@ TEST(CalcErrors, ANumberBeyondTheDoubleRangeFails) {
 }
 
 TEST(CalcErrors, NoKeyEverShowsInfinityOrNan) {
-    const char* scripts[] = {"1 EXP 308 x 10 =", "0 / 0 =", "2 ± x^y 0,5 =", "0 x^y 2 ± =",
-                             "1 EXP 308 M1+ M1+", "1 EXP 308 + 1 EXP 308 ="};
+    const char* scripts[] = {"1 EXP 308 x 10 =", "0 / 0 =",           "2 ± x^y 0,5 =",
+                             "0 x^y 2 ± =",      "1 EXP 308 M1+ M1+", "1 EXP 308 + 1 EXP 308 ="};
     for (const char* script : scripts) {
         Calculator calc;
         calc.run(script);

@@ -26,7 +26,8 @@ TEST(CalcKeyCatalog, EveryIdHasOneRowWithAUniqueName) {
 TEST(CalcKeyCatalog, CaptionsFindTheirKeys) {
     EXPECT_EQ(keysByCaption("M3+"), std::vector<KeyId>{KeyId::memoryAdd3});
     EXPECT_EQ(keysByCaption("/"), std::vector<KeyId>{KeyId::divide});
-    EXPECT_EQ(keysByCaption("C").size(), 3u);  // the display's, the history's, the hexadecimal digit
+    EXPECT_EQ(keysByCaption("C").size(),
+              3u);  // the display's, the history's, the hexadecimal digit
     EXPECT_TRUE(keysByCaption("nada").empty());
     EXPECT_EQ(keyByName("digit7"), KeyId::digit7);
     EXPECT_FALSE(keyByName("Digit7"));
@@ -43,13 +44,14 @@ TEST(CalcKeyboard, KeyDownTable) {
     const KeyDownRowCase rows[] = {
         {'1', kShiftBit, KeyId::memoryAdd1},
         {'4', kShiftBit, KeyId::memoryAdd4},
-        {'1', 0, std::nullopt},                       // a plain 1 is a typed character
-        {'1', kShiftBit | kCtrlBit, std::nullopt},    // Shift alone, nothing else
+        {'1', 0, std::nullopt},                     // a plain 1 is a typed character
+        {'1', kShiftBit | kCtrlBit, std::nullopt},  // Shift alone, nothing else
         {'2', kShiftBit | kAltBit, std::nullopt},
         {'5', kShiftBit, std::nullopt},
     };
     for (const KeyDownRowCase& row : rows) {
-        EXPECT_EQ(matchKeyDown(tables, row.code, row.shift), row.key) << row.code << "/" << row.shift;
+        EXPECT_EQ(matchKeyDown(tables, row.code, row.shift), row.key)
+            << row.code << "/" << row.shift;
     }
     const KeyboardTables& normal = keyboardTables(CalculatorKind::Normal);
     EXPECT_EQ(matchKeyDown(normal, '3', kShiftBit), KeyId::memoryAdd3);
@@ -59,12 +61,12 @@ TEST(CalcKeyboard, KeyDownTable) {
 TEST(CalcKeyboard, CharacterTable) {
     const KeyboardTables& tables = keyboardTables(CalculatorKind::Scientific);
     const std::pair<char32_t, std::optional<KeyId>> rows[] = {
-        {U'\b', KeyId::correction}, {U'+', KeyId::plus},          {U'-', KeyId::minus},
-        {U'*', KeyId::times},       {U'/', KeyId::divide},        {U'c', KeyId::clearEntry},
-        {U'C', KeyId::clearEntry},  {U'a', KeyId::allClear},      {U'<', KeyId::changeSign},
-        {U'>', KeyId::changeSign},  {U'.', KeyId::decimalPoint},  {U',', KeyId::decimalPoint},
-        {U'e', KeyId::exponent},    {U'7', KeyId::digit7},        {U'0', KeyId::digit0},
-        {U'!', std::nullopt},       {U'=', std::nullopt},         {U'\r', std::nullopt},
+        {U'\b', KeyId::correction}, {U'+', KeyId::plus},         {U'-', KeyId::minus},
+        {U'*', KeyId::times},       {U'/', KeyId::divide},       {U'c', KeyId::clearEntry},
+        {U'C', KeyId::clearEntry},  {U'a', KeyId::allClear},     {U'<', KeyId::changeSign},
+        {U'>', KeyId::changeSign},  {U'.', KeyId::decimalPoint}, {U',', KeyId::decimalPoint},
+        {U'e', KeyId::exponent},    {U'7', KeyId::digit7},       {U'0', KeyId::digit0},
+        {U'!', std::nullopt},       {U'=', std::nullopt},        {U'\r', std::nullopt},
         {U'v', std::nullopt},
     };
     for (const auto& [character, key] : rows) {

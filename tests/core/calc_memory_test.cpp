@@ -87,9 +87,15 @@ TEST(CalcHistory, RecordsDisplaysAndLabels) {
     const CalculatorState& s = calc.run("1 2 5 + 5 = AC");
     // "+" with nothing pending shows "0" (logged: the info line is "0"); "AC" puts "0" in
     // the display while the info line still shows 130 (not logged).
-    const std::vector<std::string> expected = {
-        "1", "12", "125", "0", kIndent + "+", "5", "             TOTAL =", "130",
-        "*** ERROR / BORRADO ***"};
+    const std::vector<std::string> expected = {"1",
+                                               "12",
+                                               "125",
+                                               "0",
+                                               kIndent + "+",
+                                               "5",
+                                               "             TOTAL =",
+                                               "130",
+                                               "*** ERROR / BORRADO ***"};
     EXPECT_EQ(s.history, expected);
     EXPECT_EQ(s.historyText, "*** ERROR / BORRADO ***");
 }

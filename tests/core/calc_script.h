@@ -36,8 +36,9 @@ inline void runScript(CalculatorModel& model, const std::string& script) {
         const bool number = token.find_first_not_of("0123456789,") == std::string::npos;
         if (number && token != ",") {
             for (char c : token) {
-                model.press(c == ',' ? KeyId::decimalPoint
-                                     : static_cast<KeyId>(static_cast<int>(KeyId::digit0) + (c - '0')));
+                model.press(c == ','
+                                ? KeyId::decimalPoint
+                                : static_cast<KeyId>(static_cast<int>(KeyId::digit0) + (c - '0')));
             }
         } else {
             model.press(keyForToken(token));

@@ -17,10 +17,12 @@ QLineEdit* display(const char* name, Qt::Alignment alignment, QWidget* parent) {
 
 QString faceOf(calc::ErrorPicture picture) {
     switch (picture) {
-        case calc::ErrorPicture::Critical: return QStringLiteral(":/pictures/face_critical.svg");
+        case calc::ErrorPicture::Critical:
+            return QStringLiteral(":/pictures/face_critical.svg");
         case calc::ErrorPicture::FunctionError:
             return QStringLiteral(":/pictures/face_function_error.svg");
-        default: return QStringLiteral(":/pictures/face_normal.svg");
+        default:
+            return QStringLiteral(":/pictures/face_normal.svg");
     }
 }
 
@@ -43,7 +45,8 @@ CalcDisplays::CalcDisplays(QWidget* parent) : QObject(parent) {
     ivas = display("ivas", Qt::AlignCenter, parent);
     for (std::size_t i = 0; i < memories.size(); ++i) {
         const QString name = QStringLiteral("m%1").arg(i + 1);
-        memories[i] = display(name.toLatin1().constData(), Qt::AlignRight | Qt::AlignVCenter, parent);
+        memories[i] =
+            display(name.toLatin1().constData(), Qt::AlignRight | Qt::AlignVCenter, parent);
         memories[i]->setToolTip(QStringLiteral("Valor actual de la Memoria %1").arg(i + 1));
     }
     image3 = new SvgPicture(faceOf(calc::ErrorPicture::Normal), QSize(44, 44), parent);
@@ -78,9 +81,9 @@ void CalcDisplays::refresh(const calc::CalculatorState& s) {
 void CalcDisplays::refreshHistory(const calc::CalculatorState& s) {
     const auto& entries = s.history;
     const QString last = entries.empty() ? QString() : qt(entries.back());
-    const bool grown = entries.size() >= shownEntries_ && shownEntries_ > 0 &&
-                       history->itemText(static_cast<int>(shownEntries_ - 1)) ==
-                           qt(entries[shownEntries_ - 1]);
+    const bool grown =
+        entries.size() >= shownEntries_ && shownEntries_ > 0 &&
+        history->itemText(static_cast<int>(shownEntries_ - 1)) == qt(entries[shownEntries_ - 1]);
     const QString first = entries.empty() ? QString() : qt(entries.front());
     if (entries.size() != shownEntries_ || last != shownLast_ ||
         (shownEntries_ > 0 && history->itemText(0) != first)) {
@@ -88,7 +91,8 @@ void CalcDisplays::refreshHistory(const calc::CalculatorState& s) {
             history->clear();
             shownEntries_ = 0;
         }
-        for (std::size_t i = shownEntries_; i < entries.size(); ++i) history->addItem(qt(entries[i]));
+        for (std::size_t i = shownEntries_; i < entries.size(); ++i)
+            history->addItem(qt(entries[i]));
         shownEntries_ = entries.size();
         shownLast_ = last;
     }

@@ -17,7 +17,7 @@ class SvgPicture;
 
 class CalcDisplays : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit CalcDisplays(QWidget* parent);
 
     // Shows the state; the history list is rebuilt only when its entries changed.
@@ -36,11 +36,11 @@ public:
     // A caption beside a small display ("Función", "Dec.").
     static QLabel* caption(const QString& text, QWidget* parent);
 
-signals:
+  signals:
     // The user picked an entry of the history list.
     void historyEntryChosen(int index);
 
-private:
+  private:
     void refreshHistory(const calc::CalculatorState& state);
     std::size_t shownEntries_ = 0;
     QString shownLast_;

@@ -19,11 +19,18 @@ int topRowDigit(const QKeyEvent& event) {
     }
 #endif
     switch (event.key()) {
-        case Qt::Key_Exclam: return '1';
-        case Qt::Key_At: case Qt::Key_QuoteDbl: return '2';
-        case Qt::Key_NumberSign: case Qt::Key_periodcentered: return '3';
-        case Qt::Key_Dollar: return '4';
-        default: return 0;
+        case Qt::Key_Exclam:
+            return '1';
+        case Qt::Key_At:
+        case Qt::Key_QuoteDbl:
+            return '2';
+        case Qt::Key_NumberSign:
+        case Qt::Key_periodcentered:
+            return '3';
+        case Qt::Key_Dollar:
+            return '4';
+        default:
+            return 0;
     }
 }
 

@@ -17,7 +17,7 @@ namespace numeralia::app {
 
 class CalcKeypad : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the buttons of the layout rows whose key exists in the model (hasKey).
     CalcKeypad(std::span<const KeySlot> layout, const std::function<bool(calc::KeyId)>& hasKey,
                QWidget* parent);
@@ -30,10 +30,10 @@ public:
     // The button of a key, or nullptr when the window does not have it.
     QPushButton* button(calc::KeyId id) const;
 
-signals:
+  signals:
     void keyClicked(calc::KeyId id);
 
-private:
+  private:
     std::array<QFrame*, 5> panels_{};
     std::array<QPushButton*, calc::kKeyCount> buttons_{};
 };

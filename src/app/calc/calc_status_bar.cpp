@@ -21,8 +21,9 @@ QLabel* panel(const char* name, QWidget* parent) {
 void showLock(QLabel* label, const QString& name, std::optional<bool> on) {
     label->setText(name);
     label->setEnabled(on.value_or(false));
-    label->setToolTip(on ? (*on ? name + QStringLiteral(" activado") : name + QStringLiteral(" desactivado"))
-                         : QString());
+    label->setToolTip(
+        on ? (*on ? name + QStringLiteral(" activado") : name + QStringLiteral(" desactivado"))
+           : QString());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ class SvgPicture;
 
 class CalcStatusBar : public QStatusBar {
     Q_OBJECT
-public:
+  public:
     explicit CalcStatusBar(QWidget* parent);
 
     void setSoundOn(bool on);
@@ -27,7 +27,7 @@ public:
     SvgPicture* sound = nullptr;
     QLabel* currency = nullptr;
 
-private:
+  private:
     QTimer timer_;
 };
 

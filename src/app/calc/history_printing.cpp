@@ -9,8 +9,9 @@
 namespace numeralia::app {
 
 QString historyDocumentHtml(const QStringList& entries, const QString& when) {
-    QString html = QStringLiteral(
-        "<h2>Numeralia - Historial</h2><p>Registros acumulados hasta el %1</p>").arg(when.toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h2>Numeralia - Historial</h2><p>Registros acumulados hasta el %1</p>")
+            .arg(when.toHtmlEscaped());
     if (entries.isEmpty()) {
         html += QStringLiteral("<p><i>El historial está vacío.</i></p>");
         return html;

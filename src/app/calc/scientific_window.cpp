@@ -1,9 +1,9 @@
 #include "app/calc/scientific_window.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -43,7 +43,8 @@ ScientificWindow::ScientificWindow(AppContext& context)
     displays_ = new CalcDisplays(this);
     auto* body = new QWidget(this);
     body->setObjectName("calculatorBody");
-    keypad_ = new CalcKeypad(scientificLayout(), [this](KeyId id) { return model_.hasKey(id); }, body);
+    keypad_ = new CalcKeypad(
+        scientificLayout(), [this](KeyId id) { return model_.hasKey(id); }, body);
     connect(keypad_, &CalcKeypad::keyClicked, this, [this](KeyId id) { runKey(id); });
     showTransitPictures();
     prepareFunctionKeys(*keypad_);
@@ -59,15 +60,15 @@ ScientificWindow::ScientificWindow(AppContext& context)
     layout->addWidget(buildBody(), 1);
     setCentralWidget(body);
 
-    buildScientificMenus(menuBar(), context_,
-                         {[this] {
-                              QStringList entries;
-                              for (const std::string& e : model_.state().history)
-                                  entries << QString::fromStdString(e);
-                              printHistory(this, entries);
-                          },
-                          [this] { switchToNormal(); },
-                          [this] { context_.state.calculatorModel = "avanzada"; }});
+    buildScientificMenus(
+        menuBar(), context_,
+        {[this] {
+             QStringList entries;
+             for (const std::string& e : model_.state().history)
+                 entries << QString::fromStdString(e);
+             printHistory(this, entries);
+         },
+         [this] { switchToNormal(); }, [this] { context_.state.calculatorModel = "avanzada"; }});
 
     status_ = new CalcStatusBar(this);
     setStatusBar(status_);

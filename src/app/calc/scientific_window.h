@@ -17,7 +17,7 @@ class SvgPicture;
 
 class ScientificWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit ScientificWindow(AppContext& context);
     ~ScientificWindow() override;
 
@@ -29,11 +29,11 @@ public:
     // Runs a key as a click (typed: as a keyboard key) and shows the result.
     void runKey(calc::KeyId id, bool typed = false);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     QWidget* buildDisplayPanel();
     QWidget* buildBody();
     void refresh();

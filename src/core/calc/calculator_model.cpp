@@ -32,8 +32,7 @@ CalculatorModel::CalculatorModel(SharedState& shared, SoundPlayer& sounds, Calcu
 void CalculatorModel::open() {
     state_ = CalculatorState{};
     shared_.calculatorModel = std::string(modelName(kind_));
-    const double memories[] = {shared_.memory1, shared_.memory2, shared_.memory3,
-                               shared_.memory4};
+    const double memories[] = {shared_.memory1, shared_.memory2, shared_.memory3, shared_.memory4};
     for (int i = 0; i < 4; ++i) state_.memories[i] = text::generalText(memories[i]);
 
     vat::applyDefaultRate(shared_.vatRate);

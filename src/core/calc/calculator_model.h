@@ -33,7 +33,7 @@ struct ReportedError {
 };
 
 class CalculatorModel {
-public:
+  public:
     CalculatorModel(SharedState& shared, SoundPlayer& sounds,
                     CalculatorKind kind = CalculatorKind::Scientific);
 
@@ -157,7 +157,7 @@ public:
     RandomSource& randomSource() { return random_ ? *random_ : clockRandom_; }
     SharedState& sharedState() { return shared_; }
 
-private:
+  private:
     void open();
     double binaryOperation(std::string_view op) const;
 

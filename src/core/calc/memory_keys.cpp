@@ -9,18 +9,25 @@ namespace {
 
 double& memoryVariable(SharedState& shared, int n) {
     switch (n) {
-        case 1: return shared.memory1;
-        case 2: return shared.memory2;
-        case 3: return shared.memory3;
-        default: return shared.memory4;
+        case 1:
+            return shared.memory1;
+        case 2:
+            return shared.memory2;
+        case 3:
+            return shared.memory3;
+        default:
+            return shared.memory4;
     }
 }
 
 double transitValue(const SharedState& shared, int n) {
     switch (n) {
-        case 1: return shared.transitValue1;
-        case 2: return shared.transitValue2;
-        default: return shared.transitValue3;
+        case 1:
+            return shared.transitValue1;
+        case 2:
+            return shared.transitValue2;
+        default:
+            return shared.transitValue3;
     }
 }
 

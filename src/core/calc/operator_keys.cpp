@@ -90,9 +90,8 @@ void CalculatorModel::equals() {
     if (text::leadingNumber(state_.result).value_or(0) == 0) state_.result = state_.numero;
     if (startsWith(state_.result, "Err")) state_.result = "0";
     if (isOperator(state_.pendingOperator)) {
-        const Outcome outcome = trap([&] {
-            state_.result = text::generalText(binaryOperation(state_.pendingOperator));
-        });
+        const Outcome outcome = trap(
+            [&] { state_.result = text::generalText(binaryOperation(state_.pendingOperator)); });
         if (outcome != Outcome::Done) return;
     }
     state_.func = "=";
