@@ -38,5 +38,6 @@ int main(int argc, char** argv) {
         if (const auto id = numeralia::calc::keyByName(argv[i])) window.runKey(*id);
     }
     window.show();
+    window.activateWindow();
     return app.exec();
 }

@@ -48,7 +48,7 @@ QPushButton[keyStyle="equals"] {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f8c08c, stop:1 #f4a261);
 }
 QPushButton[keyStyle="equals"]:pressed { background: #d98a4d; }
-QPushButton[keyStyle="equals"]:focus { border: 2px solid #1d3557; }
+QPushButton[keyStyle="equals"]:focus { border: 3px solid #ffffff; }
 QPushButton[keyStyle="clear"] {
     color: #ffffff;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f08a70, stop:1 #e76f51);
