@@ -58,4 +58,25 @@ struct Calculator {
     }
 };
 
+// A key script and the displays it must leave; func is not checked when null.
+struct DisplayRow {
+    const char* keys;
+    const char* numero;
+    const char* result;
+    const char* func = nullptr;
+};
+
+inline void PrintTo(const DisplayRow& row, std::ostream* out) { *out << row.keys; }
+
+// Runs the row's script on a fresh Scientific calculator and checks its displays.
+inline void expectDisplays(const DisplayRow& row) {
+    Calculator calc;
+    const CalculatorState& s = calc.run(row.keys);
+    EXPECT_EQ(s.numero, row.numero) << row.keys;
+    EXPECT_EQ(s.result, row.result) << row.keys;
+    if (row.func) {
+        EXPECT_EQ(s.func, row.func) << row.keys;
+    }
+}
+
 }  // namespace numeralia::calc::testing

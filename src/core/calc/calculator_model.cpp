@@ -11,10 +11,6 @@ namespace numeralia::calc {
 
 namespace {
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 bool hasDigit(std::string_view text) {
     for (char c : text) {
         if (c >= '0' && c <= '9') return true;
@@ -70,7 +66,7 @@ double CalculatorModel::readNumber(std::string_view text) {
     if (const auto value = text::parseNumber(text)) return *value;
     std::string_view t = text;
     while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    if (startsWith(t, "&h") || startsWith(t, "&H")) {
+    if (t.starts_with("&h") || t.starts_with("&H")) {
         if (const auto value = text::leadingNumber(t)) return *value;
         throw CalcFailure{};
     }
@@ -149,9 +145,13 @@ void CalculatorModel::reportedErrorPath(const std::string& message) {
     allClear();
 }
 
+void CalculatorModel::resetErrorMessage() {
+    if (state_.result.starts_with("Err")) state_.result = "0";
+}
+
 void CalculatorModel::recordHistory() {
     const std::string& label = state_.func;
-    if (label != kClearLabel && startsWith(state_.result, "Err")) {
+    if (label != kClearLabel && state_.result.starts_with("Err")) {
         state_.picture = ErrorPicture::Normal;
         state_.result = "0";
         state_.errorKind = kNoError;
@@ -159,7 +159,7 @@ void CalculatorModel::recordHistory() {
     std::string entry;
     if (label == "=") {
         entry = "             TOTAL " + label;
-    } else if (startsWith(label, "***")) {
+    } else if (label.starts_with("***")) {
         entry = label;
     } else {
         entry = std::string(18, ' ') + label;

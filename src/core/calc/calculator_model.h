@@ -132,6 +132,8 @@ class CalculatorModel {
     void failurePath();
     // A key's own error: message in the info line, main display "0", error kind 2, all-clear.
     void reportedErrorPath(const std::string& message);
+    // An info line that begins with "Err" becomes "0" (digits, ".", "±", operators).
+    void resetErrorMessage();
     // History recorder: logs the function label (indented, "TOTAL" for "=").
     void recordHistory();
     // History append with the 500-entry rule.

@@ -11,14 +11,6 @@ namespace numeralia::calc {
 
 namespace {
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-void resetShownError(CalculatorState& s) {
-    if (startsWith(s.result, "Err")) s.result = "0";
-}
-
 // The pattern of the exponential view for a number of c significant characters.
 const char* exponentialPattern(int c) {
     switch (c) {
@@ -35,7 +27,7 @@ const char* exponentialPattern(int c) {
 }  // namespace
 
 void CalculatorModel::digit(int d) {
-    resetShownError(state_);
+    resetErrorMessage();
     const char c = "0123456789ABCDEF"[d];  // 10 to 15: the hexadecimal letter keys
     if (state_.entryFlag == 1 && state_.numero != "0") {
         setDisplay(state_.numero + c);
@@ -46,7 +38,7 @@ void CalculatorModel::digit(int d) {
 }
 
 void CalculatorModel::decimalPoint() {
-    resetShownError(state_);
+    resetErrorMessage();
     if (state_.numero.find(',') != std::string::npos) return;
     if (isTypedHexadecimal(state_.numero)) return;  // whole numbers only
     if (state_.entryFlag == 0) {
@@ -59,7 +51,7 @@ void CalculatorModel::decimalPoint() {
 void CalculatorModel::changeSign() {
     state_.func = "±";
     recordHistory();
-    resetShownError(state_);
+    resetErrorMessage();
     // An exponent being typed; not the digit E of a hexadecimal number or of a "HEX" result.
     if (state_.numero.ends_with('E') && state_.entryFlag == 1 &&
         !isTypedHexadecimal(state_.numero)) {
@@ -117,7 +109,7 @@ void CalculatorModel::correction() {
     // The newest entry is the display as it is now: look from the one before it.
     for (std::size_t i = history.size() - 1; i-- > 0;) {
         const std::string_view entry = history[i];
-        if (startsWith(entry, "  ") || startsWith(entry, "**")) continue;
+        if (entry.starts_with("  ") || entry.starts_with("**")) continue;
         if (entry.find("°") != std::string_view::npos) continue;  // a "gms" record, no display
         const std::string taken(entry);
         state_.func = "corr";
@@ -135,7 +127,7 @@ void CalculatorModel::exponentialView() {
         const std::string s = text::generalText(magnitude);
         const std::size_t e = s.find('E');
         int c = static_cast<int>(e == std::string::npos ? s.size() : e);
-        if (startsWith(s, "0,")) {
+        if (s.starts_with("0,")) {
             c -= 2;
             const int reduced = c;
             for (int i = 3; i <= reduced && s[static_cast<std::size_t>(i - 1)] == '0'; ++i) --c;

@@ -10,10 +10,6 @@ namespace numeralia::calc {
 
 namespace {
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 bool isOperator(std::string_view op) {
     return op == "+" || op == "--" || op == "x" || op == "/" || op == "x^y";
 }
@@ -44,7 +40,7 @@ double CalculatorModel::binaryOperation(std::string_view op) const {
 }
 
 void CalculatorModel::arithmetic(std::string_view op) {
-    if (startsWith(state_.result, "Err")) state_.result = "0";
+    resetErrorMessage();
     bool stored = true;
     if (isOperator(state_.pendingOperator)) {
         const Outcome outcome = trap([&] {
@@ -88,7 +84,7 @@ void CalculatorModel::equals() {
     const auto lead = text::leadingNumber(state_.result);
     if (!lead || text::signBlankText(*lead, '.') != state_.result) state_.result = "0";
     if (text::leadingNumber(state_.result).value_or(0) == 0) state_.result = state_.numero;
-    if (startsWith(state_.result, "Err")) state_.result = "0";
+    resetErrorMessage();
     if (isOperator(state_.pendingOperator)) {
         const Outcome outcome = trap(
             [&] { state_.result = text::generalText(binaryOperation(state_.pendingOperator)); });
