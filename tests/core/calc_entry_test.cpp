@@ -81,6 +81,8 @@ const Row kEntryRows[] = {
     {"5 / 0 = 7", "7", "0"},
     {"5 / 0 = .", "0,", "0"},
     {"5 / 0 = AC 7", "7", "0"},
+    {"5 / 0 = 0", "0", "0"},
+    {"5 / 0 = clearEntry", "0", "0"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Scripts, CalcEntry, ::testing::ValuesIn(kEntryRows));
@@ -96,9 +98,10 @@ TEST(CalcErrors, DivisionByZeroShowsTheCriticalPictureUntilTheNextKey) {
     EXPECT_EQ(calc.sounds.played, std::vector<std::string>{"pato.wav"});
     calc.run("AC");
     EXPECT_EQ(s.picture, ErrorPicture::Normal);
-    EXPECT_EQ(s.errorKind, kErrorShown);
+    EXPECT_EQ(s.result, "0");
     EXPECT_EQ(calc.sounds.played.size(), 1u);  // no sound for a plain "AC"
-    calc.run("4");
+    calc.run("5 / 0 = 0");  // a "0" typed on the "0" the error left clears the error too
+    EXPECT_EQ(s.picture, ErrorPicture::Normal);
     EXPECT_EQ(s.errorKind, kNoError);
 }
 

@@ -88,9 +88,11 @@ double CalculatorModel::checked(double r) {
 }
 
 void CalculatorModel::setDisplay(const std::string& text) {
-    if (text == state_.numero) return;  // the display did not change
-    state_.numero = text;
-    if (!text::leadingNumber(text)) {
+    // Writing the display clears an error on show, even when the text stays the same (a "0"
+    // typed on the "0" an error left behind); only a change is checked and logged.
+    const bool changed = text != state_.numero;
+    if (changed) state_.numero = text;
+    if (changed && !text::leadingNumber(state_.numero)) {
         failurePath();
         return;
     }
@@ -99,6 +101,7 @@ void CalculatorModel::setDisplay(const std::string& text) {
         state_.result = "0";
         state_.errorKind = kNoError;
     }
+    if (!changed) return;
     if (!(state_.numero == "0" && state_.result != "0")) {
         appendHistory(state_.numero);
         state_.historyText = state_.numero;
