@@ -1,7 +1,8 @@
 #include <QApplication>
-#include <QIcon>
 
 #include "app/shell/app_context.h"
+#include "app/shell/font_warmup.h"
+#include "app/shell/program_menu_widgets.h"
 #include "app/shell/qt_dialogs.h"
 #include "app/shell/qt_sound_player.h"
 #include "app/shell/startup_probe.h"
@@ -10,10 +11,11 @@
 
 int main(int argc, char** argv) {
     using namespace numeralia;
+    app::startFontWarmUp();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Numeralia");
     QApplication::setApplicationVersion("2.5");
-    QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
+    QApplication::setWindowIcon(app::programIcon());
 
     SharedState state;
     app::QtSoundPlayer sounds(state);

@@ -1,7 +1,9 @@
 #include "app/shell/program_menu_widgets.h"
 
 #include <QLinearGradient>
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 
 namespace numeralia::app {
 
@@ -31,20 +33,40 @@ void RoundedPanel::paintEvent(QPaintEvent*) {
     roundedBox(p, rect(), QColor(0xf1, 0xf5, 0xf9), kBorder, 10);
 }
 
-PictureButton::PictureButton(QWidget* parent) : QToolButton(parent) {
+PictureButton::PictureButton(const QString& picture, QWidget* parent)
+    : QToolButton(parent), picture_(picture) {
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
+}
+
+const QImage& PictureButton::greyPicture(qreal pixelRatio) {
+    const QSize pixels = iconSize() * pixelRatio;
+    if (grey_.size() != pixels) {
+        grey_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        grey_.fill(Qt::transparent);
+        QPainter p(&grey_);
+        p.setRenderHint(QPainter::Antialiasing);
+        picture_.render(&p);
+        p.end();
+        for (int y = 0; y < grey_.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(grey_.scanLine(y));
+            for (int x = 0; x < grey_.width(); ++x) {
+                const int g = qGray(line[x]);
+                line[x] = qRgba(g, g, g, qAlpha(line[x]));
+            }
+        }
+        grey_.setDevicePixelRatio(pixelRatio);
+    }
+    return grey_;
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QColor fill = Qt::white;
     QColor border = kBorder;
-    QIcon::Mode mode = QIcon::Normal;
     if (!isEnabled()) {
         fill = QColor(0xee, 0xf1, 0xf4);
         border = QColor(0xdd, 0xe3, 0xea);
-        mode = QIcon::Disabled;
     } else if (isDown()) {
         fill = QColor(0xc7, 0xe0, 0xf7);
         border = kBlue;
@@ -58,9 +80,29 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), 7, 7);
     }
-    QRect picture(QPoint(0, 0), iconSize());
-    picture.moveCenter(rect().center());
-    icon().paint(&p, picture, Qt::AlignCenter, mode);
+    QRectF picture(QPointF(0, 0), QSizeF(iconSize()));
+    picture.moveCenter(QRectF(rect()).center());
+    if (isEnabled()) {
+        picture_.render(&p, picture);
+    } else {
+        p.setOpacity(0.55);
+        p.drawImage(picture, greyPicture(devicePixelRatioF()));
+    }
+}
+
+QIcon programIcon() {
+    QSvgRenderer svg(QStringLiteral(":/pictures/icon.svg"));
+    QIcon icon;
+    for (int side : {16, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace numeralia::app

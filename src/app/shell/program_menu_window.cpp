@@ -93,11 +93,10 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder)
     grid->setSpacing(14);
     for (std::size_t i = 0; i < kProgramMenuButtons.size(); ++i) {
         const MenuButton& b = kProgramMenuButtons[i];
-        auto* button = new PictureButton;
+        auto* button = new PictureButton(pictureOf(b.target));
         button->setObjectName(qs(b.name));
         button->setToolTip(qs(b.toolTip));
         button->setAccessibleName(qs(b.toolTip));
-        button->setIcon(QIcon(pictureOf(b.target)));
         button->setIconSize(QSize(64, 64));
         button->setFixedSize(96, 96);
         connect(button, &QToolButton::clicked, this, [this, target = b.target] { open(target); });
