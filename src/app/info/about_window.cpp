@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/shell/svg_picture.h"
@@ -48,6 +49,8 @@ AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Win
     auto* ok = new QPushButton("Aceptar");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    for (QKeySequence key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* words = new QVBoxLayout;
     words->setSpacing(8);
