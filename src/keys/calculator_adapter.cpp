@@ -88,13 +88,13 @@ std::string CalculatorAdapter::type(std::string_view text) {
     return {};
 }
 
-std::string CalculatorAdapter::keyDown(std::string_view spec) {
-    const std::size_t plus = spec.find('+', 1);
-    const std::string_view name = spec.substr(0, plus);
+std::string CalculatorAdapter::keyDown(std::string_view chord) {
+    const std::size_t plus = chord.find('+', 1);
+    const std::string_view name = chord.substr(0, plus);
     int shift = 0;
     for (std::size_t at = plus; at != std::string_view::npos;) {
-        const std::size_t next = spec.find('+', at + 1);
-        const std::string_view modifier = spec.substr(at + 1, next - at - 1);
+        const std::size_t next = chord.find('+', at + 1);
+        const std::string_view modifier = chord.substr(at + 1, next - at - 1);
         if (modifier == "shift") {
             shift |= calc::kShiftBit;
         } else if (modifier == "ctrl") {
