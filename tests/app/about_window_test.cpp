@@ -1,27 +1,21 @@
 // The About window.
 
-#include <QtTest>
-
 #include <QLabel>
 
-#include "../core/fake_platform.h"
 #include "app/info/about_window.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
+using namespace numeralia::testing;
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void showsTheNameAndClosesWithTheKeyboard() {
-        SharedState state;
-        testing::FakeSoundPlayer sounds;
-        testing::FakeDialogs dialogs;
-        WindowRegistry windows;
-        AppContext context{state, sounds, dialogs, windows};
-        windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
-
-        QWidget* about = windows.show(WindowId::About);
+        Program p;
+        p.windows.registerWindow(WindowId::About, [&p] { return new AboutWindow(p.context); });
+        QWidget* about = p.windows.show(WindowId::About);
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QString("Acerca de..."));
         QStringList texts;
@@ -33,8 +27,8 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QTest::keyClick(about, Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(windows.existing(WindowId::About) == nullptr);
+        flushDeletes();
+        QVERIFY(p.windows.existing(WindowId::About) == nullptr);
     }
 };
 

@@ -1,88 +1,53 @@
-#include <QtTest>
-
-#include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include "app/bank/bank_help_window.h"
 #include "app/bank/bank_printout.h"
 #include "app/bank/bank_window.h"
 #include "app/shell/printing.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
+using namespace numeralia::testing;
 
 namespace {
 
-struct Sounds : SoundPlayer {
-    QStringList played;
-    void playWave(const std::string& file, bool) override {
-        played << QString::fromStdString(file);
-    }
-};
+QString text(BankWindow& w, const char* name) { return child<QLabel>(&w, name)->text(); }
 
-struct Answers : Dialogs {
-    bool yes = true;
-    QStringList messages;
-    QStringList questions;
-    void inform(const std::string&, const std::string& text) override {
-        messages << QString::fromStdString(text);
-    }
-    bool askYesNo(const std::string&, const std::string& text) override {
-        questions << QString::fromStdString(text);
-        return yes;
-    }
-};
+// Types a loan in months from the keyboard and presses F12.
+void calculateLoan(BankWindow& w, const QString& capital, const QString& rate, const QString& months) {
+    w.model().chooseMonths();
+    QTest::keyClicks(&w, capital);
+    QTest::keyClick(&w, Qt::Key_F1);
+    QTest::keyClicks(&w, rate);
+    QTest::keyClick(&w, Qt::Key_F2);
+    QTest::keyClicks(&w, months);
+    QTest::keyClick(&w, Qt::Key_F3);
+    QTest::keyClick(&w, Qt::Key_F12);
+}
 
 }  // namespace
 
 class BankWindowTest : public QObject {
     Q_OBJECT
 
-    SharedState state;
-    Sounds sounds;
-    Answers answers;
-    WindowRegistry windows;
-    AppContext context{state, sounds, answers, windows};
-
-    QString text(BankWindow& w, const char* name) {
-        auto* label = w.findChild<QLabel*>(QString::fromLatin1(name));
-        return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
-    }
-
-    QAction* menuAction(BankWindow& w, const QString& menu, const QString& item) {
-        for (QAction* top : w.menuBar()->actions()) {
-            if (top->text() != menu) continue;
-            if (item.isEmpty()) return top;
-            for (QAction* a : top->menu()->actions()) {
-                if (a->text() == item) return a;
-            }
-        }
-        return nullptr;
-    }
+    Program p;
 
   private slots:
-    void init() {
-        state = SharedState{};
-        answers.messages.clear();
-        answers.questions.clear();
-        answers.yes = true;
-    }
+    void init() { p.reset(); }
 
-    void keyboardAndKeysComputeTheExampleLoan() {
-        BankWindow w(context);
+    void keysAndCalculateShowTheExampleLoan() {
+        BankWindow w(p.context);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("Operaciones Bancarias  -  Préstamos"));
         QTest::keyClicks(&w, QStringLiteral("5000000"));
-        QCOMPARE(text(w, "numero"), QStringLiteral("5000000"));
         QTest::keyClick(&w, Qt::Key_F1);
         QTest::keyClicks(&w, QStringLiteral("5"));
-        w.findChild<QPushButton*>(QStringLiteral("key_0"))->click();  // the keypad too: "50"
+        child<QPushButton>(&w, "key_0")->click();  // the keypad too: "50"
         QCOMPARE(text(w, "numero"), QStringLiteral("50"));
         QTest::keyClick(&w, Qt::Key_C);
         QCOMPARE(text(w, "capital"), QString());
@@ -90,99 +55,73 @@ class BankWindowTest : public QObject {
         QTest::keyClick(&w, Qt::Key_F1);
         QTest::keyClicks(&w, QStringLiteral("5"));
         QTest::keyClick(&w, Qt::Key_F2);
-        w.findChild<QRadioButton*>(QStringLiteral("meses"))->click();
+        child<QRadioButton>(&w, "meses")->click();
         QTest::keyClicks(&w, QStringLiteral("120"));
         QTest::keyClick(&w, Qt::Key_F3);
         QCOMPARE(text(w, "capital"), QStringLiteral("5000000"));
         QCOMPARE(text(w, "tiempo"), QStringLiteral("120"));
-        w.findChild<QPushButton*>(QStringLiteral("calcular"))->click();
-        QCOMPARE(answers.questions.size(), 1);
+        child<QPushButton>(&w, "calcular")->click();
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));  // paid at the end of the month?
         QCOMPARE(text(w, "mensual_titulo"), QStringLiteral("Mensualidad"));
         QCOMPARE(text(w, "mensual"), QStringLiteral("53.032"));
         QCOMPARE(text(w, "total"), QStringLiteral("6.363.931"));
         QCOMPARE(text(w, "intereses"), QStringLiteral("1.363.930"));
-        QCOMPARE(state.transitValue2, 6363930.0);
         QAbstractItemModel* table = w.table()->model();
         QCOMPARE(table->rowCount(), 120);
         QCOMPARE(table->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Pendiente"));
-        QCOMPARE(table->index(0, 3).data().toString(), QStringLiteral("20.833,34"));
         QCOMPARE(table->index(0, 4).data().toString(), QStringLiteral("4.967.800,58"));
+        // A click on a cell selects its whole row.
+        QTableView* view = w.table();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(table->index(7, 2)).center());
+        const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 5);
+        for (const QModelIndex& index : selected) QCOMPARE(index.row(), 7);
         // Keys typed while the table has the focus still reach the keypad.
-        w.table()->setFocus();
-        QTest::keyClicks(w.table(), QStringLiteral("12"));
+        view->setFocus();
+        QTest::keyClicks(view, QStringLiteral("12"));
         QCOMPARE(text(w, "numero"), QStringLiteral("12"));
         QCOMPARE(table->rowCount(), 120);
     }
 
-    void tableRowsSelectAcrossAllColumns() {
-        BankWindow w(context);
-        w.model().chooseMonths();
-        QTest::keyClicks(&w, QStringLiteral("1000"));
-        QTest::keyClick(&w, Qt::Key_F1);
-        QTest::keyClicks(&w, QStringLiteral("4"));
-        QTest::keyClick(&w, Qt::Key_F2);
-        QTest::keyClicks(&w, QStringLiteral("24"));
-        QTest::keyClick(&w, Qt::Key_F3);
-        QTest::keyClick(&w, Qt::Key_F12);
-        QTableView* view = w.table();
-        view->selectionModel()->select(
-            view->model()->index(7, 2),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        const QModelIndexList selected = view->selectionModel()->selectedIndexes();
-        QCOMPARE(selected.size(), 5);
-        for (const QModelIndex& index : selected) QCOMPARE(index.row(), 7);
-    }
-
     void modesChangeCaptionsAndSavingsKeys() {
-        BankWindow w(context);
-        auto* contributionKey = w.findChild<QLabel*>(QStringLiteral("aportemes"));
+        BankWindow w(p.context);
+        auto* contributionKey = child<QLabel>(&w, "aportemes");
         QVERIFY(!contributionKey->isEnabled());
-        menuAction(w, QStringLiteral("Tipo &Operación"), QStringLiteral("Planes de Ahorro"))
-            ->trigger();
+        findAction(&w, QStringLiteral("Planes de Ahorro"))->trigger();
         QCOMPARE(w.windowTitle(), QStringLiteral("Operaciones Bancarias  -  Planes de Ahorro"));
         QVERIFY(contributionKey->isEnabled());
         QCOMPARE(text(w, "mensual_titulo"), QStringLiteral("Total Aportado"));
         QTest::keyClicks(&w, QStringLiteral("100"));
         QTest::keyClick(&w, Qt::Key_F4);
         QCOMPARE(text(w, "aportemes"), QStringLiteral("100"));
-        menuAction(w, QStringLiteral("Tipo &Operación"), QStringLiteral("Depósitos a Plazo Fijo"))
-            ->trigger();
-        QCOMPARE(w.windowTitle(),
-                 QStringLiteral("Operaciones Bancarias  -  Depósitos a Plazo Fijo"));
+        findAction(&w, QStringLiteral("Depósitos a Plazo Fijo"))->trigger();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Operaciones Bancarias  -  Depósitos a Plazo Fijo"));
         QCOMPARE(text(w, "aportemes"), QString());
-        QCOMPARE(w.table()->model()->headerData(1, Qt::Horizontal).toString(),
-                 QStringLiteral("Saldo Inicial"));
+        QCOMPARE(w.table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Saldo Inicial"));
     }
 
     void wrongInputShowsAMessageAndEmptiesResults() {
-        BankWindow w(context);
-        state.transitValue1 = 7;
+        BankWindow w(p.context);
+        p.state.transitValue1 = 7;
         QTest::keyClicks(&w, QStringLiteral("1000"));
         QTest::keyClick(&w, Qt::Key_F1);
         QTest::keyClick(&w, Qt::Key_F12);
-        QCOMPARE(answers.messages.size(), 1);
-        QVERIFY(answers.messages[0].contains(QStringLiteral("Interés (%)")));
-        QVERIFY(answers.messages[0].contains(QStringLiteral("Tiempo")));
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
+        const QString message = qs(p.dialogs.messages[0].second);
+        QVERIFY(message.contains(QStringLiteral("Interés (%)")) && message.contains(QStringLiteral("Tiempo")));
         QCOMPARE(text(w, "mensual"), QString());
         QCOMPARE(w.table()->model()->rowCount(), 0);
-        QCOMPARE(state.transitValue1, 7.0);
+        QCOMPARE(p.state.transitValue1, 7.0);
     }
 
     void printsResultsAndTableToAPdf() {
         QTemporaryDir folder;
         setPdfFolderForTests(folder.path());
-        BankWindow w(context);
+        BankWindow w(p.context);
         w.printResults(true);  // nothing calculated yet: the user is told, nothing printed
-        QCOMPARE(answers.messages.size(), 1);
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
         QVERIFY(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-        w.model().chooseMonths();
-        QTest::keyClicks(&w, QStringLiteral("20000"));
-        QTest::keyClick(&w, Qt::Key_F1);
-        QTest::keyClicks(&w, QStringLiteral("7.5"));
-        QTest::keyClick(&w, Qt::Key_F2);
-        QTest::keyClicks(&w, QStringLiteral("36"));
-        QTest::keyClick(&w, Qt::Key_F3);
-        QTest::keyClick(&w, Qt::Key_F12);
+        calculateLoan(w, "20000", "7.5", "36");
         const QString html = bankPrintHtml(w.model(), true);
         QVERIFY(html.contains(QStringLiteral("7,5")));
         QVERIFY(html.contains(QStringLiteral("36 meses")));
@@ -199,35 +138,24 @@ class BankWindowTest : public QObject {
         BankHelpWindow help;
         QCOMPARE(help.windowTitle(), QStringLiteral("Ayuda Operaciones Bancarias"));
         const QString text = help.findChild<QTextBrowser*>()->toPlainText();
-        for (const char* word :
-             {"F1", "F2", "F3", "F4", "F5", "F12", "R1", "Depósitos a Plazo Fijo",
-              "Planes de Ahorro", "Préstamos Bancarios"}) {
+        for (const char* word : {"F1", "F2", "F3", "F4", "F5", "F12", "R1", "Depósitos a Plazo Fijo",
+                                 "Planes de Ahorro", "Préstamos Bancarios"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), word);
-        }
     }
 
+    // The sounds are switched off in another window; the bank window shows the change when
+    // it becomes active again.
     void soundIndicatorFollowsTheSwitchOnActivation() {
-        BankWindow w(context);
-        w.show();
+        BankWindow w(p.context);
         QLabel* indicator = nullptr;
-        for (QLabel* label : w.findChildren<QLabel*>()) {
+        for (QLabel* label : w.findChildren<QLabel*>())
             if (label->toolTip() == QStringLiteral("Sonidos activados")) indicator = label;
-        }
         QVERIFY(indicator != nullptr);
-        state.soundOn = 1;
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        p.state.soundOn = 1;
+        QVERIFY(activate(&w));
         QVERIFY(indicator->isVisible());
-        // Another window takes the focus, the sounds are switched off there, and the bank
-        // window shows the change when it becomes active again.
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        state.soundOn = 0;
-        QVERIFY(indicator->isVisible());
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        p.state.soundOn = 0;
+        QVERIFY(activateAgain(&w));
         QVERIFY(!indicator->isVisible());
     }
 };

@@ -1,8 +1,4 @@
-#include <QtTest>
-
-#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,24 +10,13 @@
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
 #include "core/convert/unit_table.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
+using namespace numeralia::testing;
 
 namespace {
-
-struct Silence : SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct NoDialogs : Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-};
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The leaf entries of a menu, submenus opened, in order.
 void leafActions(QMenu* menu, QList<QAction*>& out) {
@@ -44,10 +29,9 @@ void leafActions(QMenu* menu, QList<QAction*>& out) {
     }
 }
 
-QAction* topAction(QMainWindow& window, const QString& text) {
-    for (QAction* action : window.menuBar()->actions()) {
-        if (action->text() == text) return action;
-    }
+QMenu* topMenu(QMainWindow& window, const QString& text) {
+    for (QAction* action : window.menuBar()->actions())
+        if (action->text() == text) return action->menu();
     return nullptr;
 }
 
@@ -57,62 +41,54 @@ QColor buttonColour(QPushButton* button) {
     return image.pixelColor(image.width() - 6, image.height() / 2);
 }
 
+QString box(ConverterWindow& w, const char* name) { return child<QLineEdit>(&w, name)->text(); }
+
+QPushButton* unit(ConverterWindow& w, const QString& text) {
+    for (int i = 0; i < convert::kUnitButtonCount; ++i)
+        if (w.unitButton(i)->text() == text) return w.unitButton(i);
+    return nullptr;
+}
+
+void clickKilometresThenMetres(ConverterWindow& w) {
+    QTest::mouseClick(unit(w, "Kilómetros"), Qt::LeftButton);
+    QTest::mouseClick(unit(w, "¤ Metros {m}"), Qt::LeftButton);
+}
+
 }  // namespace
 
 class ConverterWindowTest : public QObject {
     Q_OBJECT
 
-    SharedState state;
-    Silence sounds;
-    NoDialogs dialogs;
-    WindowRegistry windows;
-    AppContext context{state, sounds, dialogs, windows};
-
-    QString box(ConverterWindow& w, const char* name) {
-        auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name));
-        return edit ? edit->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
-    }
-
-    QPushButton* button(ConverterWindow& w, const QString& text) {
-        for (int i = 0; i < convert::kUnitButtonCount; ++i) {
-            if (w.unitButton(i)->text() == text) return w.unitButton(i);
-        }
-        return nullptr;
-    }
+    Program p;
 
 private slots:
-    void init() { state = SharedState{}; }
+    void init() { p.reset(); }
 
     void kilometresToMetresCopiedToR1() {
-        ConverterWindow w(context);
+        ConverterWindow w(p.context);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("Conversiones Numéricas de Magnitudes Físicas"));
         QCOMPARE(box(w, "magnitud"), QStringLiteral("Longitud"));
         QCOMPARE(box(w, "dimension"), QStringLiteral("L"));
-        QPushButton* km = button(w, QStringLiteral("Kilómetros"));
-        QPushButton* m = button(w, QStringLiteral("¤ Metros {m}"));
-        QVERIFY(km && m);
+        QPushButton* km = unit(w, "Kilómetros");
+        QVERIFY(km && unit(w, "¤ Metros {m}"));
         const QColor unselected = buttonColour(km);
         QCOMPARE(unselected, QColor(0xff, 0xe0, 0xc0));
 
-        QTest::mouseClick(km, Qt::LeftButton);
-        QTest::mouseClick(m, Qt::LeftButton);
+        clickKilometresThenMetres(w);
         QCOMPARE(box(w, "primeraUnidad"), QStringLiteral("Kilómetros"));
         QCOMPARE(box(w, "segundaUnidad"), QStringLiteral("¤ Metros {m}"));
         QCOMPARE(box(w, "factor"), QStringLiteral("1000"));
         QCOMPARE(buttonColour(km), QColor(0x00, 0xff, 0xff));
-        QCOMPARE(buttonColour(m), QColor(0x00, 0xff, 0xff));
+        QCOMPARE(buttonColour(unit(w, "¤ Metros {m}")), QColor(0x00, 0xff, 0xff));
 
-        auto* r1 = w.findChild<QPushButton*>(QStringLiteral("r1"));
-        QVERIFY(r1 != nullptr);
-        QCOMPARE(r1->toolTip(),
-                 QStringLiteral("Copia el factor de conversión a la Memoria de Tránsito R1"));
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("exp")), Qt::LeftButton);
+        auto* r1 = child<QPushButton>(&w, "r1");
+        QCOMPARE(r1->toolTip(), QStringLiteral("Copia el factor de conversión a la Memoria de Tránsito R1"));
+        QTest::mouseClick(child<QPushButton>(&w, "exp"), Qt::LeftButton);
         QCOMPARE(box(w, "factor"), QStringLiteral("1,00e+03"));
         QTest::mouseClick(r1, Qt::LeftButton);
-        QCOMPARE(state.transitValue1, 1000.0);
-        QCOMPARE(qs(state.transitLabel1),
-                 QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
+        QCOMPARE(p.state.transitValue1, 1000.0);
+        QCOMPARE(qs(p.state.transitLabel1), QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
 
         // Clicking the first unit again leaves the second as the only one, back in its colour.
         QTest::mouseClick(km, Qt::LeftButton);
@@ -122,41 +98,36 @@ private slots:
     }
 
     void r1ReachesTheScientificCalculator() {
-        registerWindows(context);
-        auto* converter = static_cast<ConverterWindow*>(windows.show(WindowId::Converter));
+        registerWindows(p.context);
+        auto* converter = static_cast<ConverterWindow*>(p.windows.show(WindowId::Converter));
         QVERIFY(converter != nullptr);
-        QTest::mouseClick(button(*converter, QStringLiteral("Kilómetros")), Qt::LeftButton);
-        QTest::mouseClick(button(*converter, QStringLiteral("¤ Metros {m}")), Qt::LeftButton);
-        QTest::mouseClick(converter->findChild<QPushButton*>(QStringLiteral("r1")), Qt::LeftButton);
+        clickKilometresThenMetres(*converter);
+        QTest::mouseClick(child<QPushButton>(converter, "r1"), Qt::LeftButton);
 
-        auto* calculator = static_cast<ScientificWindow*>(windows.show(WindowId::Scientific));
+        auto* calculator = static_cast<ScientificWindow*>(p.windows.show(WindowId::Scientific));
         QVERIFY(calculator != nullptr);
-        calculator->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(calculator));
+        QVERIFY(activate(calculator));
         QPushButton* r1 = calculator->keypad().button(calc::KeyId::transit1);
         QVERIFY(r1 != nullptr);
         QCOMPARE(r1->toolTip(), QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
         QTest::mouseClick(r1, Qt::LeftButton);
         QCOMPARE(calculator->displays().numero->text(), QStringLiteral("1000"));
-        windows.closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void everyMagnitudeEntryLoadsItsTable() {
-        ConverterWindow w(context);
-        QAction* magnitudes = topAction(w, QStringLiteral("&Magnitud"));
-        QVERIFY(magnitudes && magnitudes->menu());
+        ConverterWindow w(p.context);
+        QMenu* magnitudes = topMenu(w, "&Magnitud");
+        QVERIFY(magnitudes);
         QList<QAction*> entries;
-        leafActions(magnitudes->menu(), entries);
+        leafActions(magnitudes, entries);
         const auto tables = convert::magnitudes();
         QCOMPARE(entries.size(), static_cast<qsizetype>(tables.size()));
         QStringList groups;
-        for (QAction* top : magnitudes->menu()->actions()) groups << top->text();
-        QCOMPARE(groups, QStringList({"Aceleración", "Angulo", "Densidad", "Electricidad",
-                                      "Energía", "Frecuencia", "Fuerza", "Longitud",
-                                      "Magnetismo", "Masa", "Número de Onda", "Radiación",
-                                      "Potencia", "Presión", "Superfície", "Tiempo",
-                                      "Velocidad", "Viscosidad", "Volumen"}));
+        for (QAction* top : magnitudes->actions()) groups << top->text();
+        QCOMPARE(groups, QStringList({"Aceleración", "Angulo", "Densidad", "Electricidad", "Energía",
+                                      "Frecuencia", "Fuerza", "Longitud", "Magnetismo", "Masa",
+                                      "Número de Onda", "Radiación", "Potencia", "Presión",
+                                      "Superfície", "Tiempo", "Velocidad", "Viscosidad", "Volumen"}));
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const convert::Magnitude& m = *tables[static_cast<std::size_t>(i)];
             w.unitButton(0)->click();  // a selection that loading must clear
@@ -177,17 +148,17 @@ private slots:
     }
 
     void prefixesHelpAndAbout() {
-        registerWindows(context);
-        auto* w = static_cast<ConverterWindow*>(windows.show(WindowId::Converter));
+        registerWindows(p.context);
+        auto* w = static_cast<ConverterWindow*>(p.windows.show(WindowId::Converter));
         QVERIFY(w != nullptr);
-        QAction* prefixes = topAction(*w, QStringLiteral("&Prefijos"));
-        QVERIFY(prefixes && prefixes->menu());
-        QCOMPARE(prefixes->menu()->actions().size(), 16);
-        QCOMPARE(prefixes->menu()->actions().first()->text(), QStringLiteral("exa      E    (1e+18)"));
-        QCOMPARE(prefixes->menu()->actions().last()->text(), QStringLiteral("atto      a     (1e-18)"));
+        QMenu* prefixes = topMenu(*w, "&Prefijos");
+        QVERIFY(prefixes);
+        QCOMPARE(prefixes->actions().size(), 16);
+        QCOMPARE(prefixes->actions().first()->text(), QStringLiteral("exa      E    (1e+18)"));
+        QCOMPARE(prefixes->actions().last()->text(), QStringLiteral("atto      a     (1e-18)"));
 
-        topAction(*w, QStringLiteral("A&yuda"))->trigger();
-        QWidget* help = windows.existing(WindowId::ConverterHelp);
+        findAction(w, "A&yuda")->trigger();
+        QWidget* help = p.windows.existing(WindowId::ConverterHelp);
         QVERIFY(help != nullptr);
         QCOMPARE(help->windowTitle(), QStringLiteral("Ayuda Conversion de Unidades"));
         QStringList texts;
@@ -197,42 +168,28 @@ private slots:
         QCOMPARE(texts[3], QStringLiteral("Notas"));
         QVERIFY(texts[5].endsWith(QStringLiteral("pulse el botón <EXP>.")));
 
-        topAction(*w, QStringLiteral("A&cerca de..."))->trigger();
-        QVERIFY(windows.existing(WindowId::About) != nullptr);
-        windows.close(WindowId::About);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(windows.existing(WindowId::About) == nullptr);
-        auto* logo = w->findChild<SvgPicture*>(QStringLiteral("logo"));
-        QVERIFY(logo != nullptr);
-        QTest::mouseClick(logo, Qt::LeftButton);
-        QVERIFY(windows.existing(WindowId::About) != nullptr);
-        windows.closeAll();
+        findAction(w, "A&cerca de...")->trigger();
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
+        p.windows.close(WindowId::About);
+        flushDeletes();
+        QVERIFY(p.windows.existing(WindowId::About) == nullptr);
+        QTest::mouseClick(child<SvgPicture>(w, "logo"), Qt::LeftButton);
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
     }
 
+    // The switch is read when the window becomes active, not while it stays active.
     void soundPictureFollowsTheSwitchOnActivation() {
-        state.soundOn = 0;
-        ConverterWindow w(context);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* sound = w.findChild<SvgPicture*>(QStringLiteral("sonido"));
-        QVERIFY(sound != nullptr);
+        p.state.soundOn = 0;
+        ConverterWindow w(p.context);
+        QVERIFY(activate(&w));
+        auto* sound = child<SvgPicture>(&w, "sonido");
         QVERIFY(!sound->isVisible());
-        // The switch is read when the window becomes active, not while it stays active.
-        state.soundOn = 1;
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        p.state.soundOn = 1;
         QVERIFY(!sound->isVisible());
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(activateAgain(&w));
         QVERIFY(sound->isVisible());
-        state.soundOn = 0;
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        p.state.soundOn = 0;
+        QVERIFY(activateAgain(&w));
         QVERIFY(!sound->isVisible());
     }
 };

@@ -1,92 +1,67 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QtTest>
 
-#include "../core/fake_platform.h"
-#include "app/shell/app_context.h"
 #include "app/shell/program_menu_window.h"
 #include "app/shell/window_catalog.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
-
-namespace {
-
-void leaveBox(QWidget* box) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(box, &out);
-}
-
-}  // namespace
+using namespace numeralia::testing;
 
 class PreferencesWindowTest : public QObject {
     Q_OBJECT
 
-    SharedState state;
-    testing::FakeSoundPlayer sounds;
-    testing::FakeDialogs dialogs;
-    WindowRegistry windows;
-    AppContext context{state, sounds, dialogs, windows};
+    Program p;
+    QWidget* window = nullptr;
 
-    QWidget* open() { return windows.show(WindowId::Preferences); }
-    template <typename T>
-    T* child(QWidget* window, const char* name) {
-        T* w = window->findChild<T*>(name);
-        if (!w) qFatal("no control %s", name);
-        return w;
-    }
-    void closeAndForget() {
-        windows.close(WindowId::Preferences);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(window, name); }
+    QString label(const char* name) { return child<QLabel>(window, name)->text(); }
+    QCheckBox* soundSwitch() { return child<QCheckBox>(window, "Check1"); }
+    void press(const char* name) { child<QPushButton>(window, name)->click(); }
 
 private slots:
-    void initTestCase() { registerWindows(context); }
+    void initTestCase() { registerWindows(p.context); }
 
     void init() {
-        state = SharedState{};
-        state.currencyName1 = "dólar";
-        state.currencyName2 = "yen";
-        state.exchangeFactor = Variant::fromNumber(150.25);
-        state.soundOn = 0;
+        p.reset();
+        p.state.currencyName1 = "dólar";
+        p.state.currencyName2 = "yen";
+        p.state.exchangeFactor = Variant::fromNumber(150.25);
+        p.state.soundOn = 0;
+        window = p.windows.show(WindowId::Preferences);
+        QVERIFY(window);
     }
 
-    void cleanup() { closeAndForget(); }
-
     void opensOnceWithTheSharedValues() {
-        QWidget* window = open();
-        QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Preferencias"));
-        QCOMPARE(windows.show(WindowId::Preferences), window);
-        QCOMPARE(child<QLineEdit>(window, "Text1")->text(), QString("dólar"));
-        QCOMPARE(child<QLineEdit>(window, "Text2")->text(), QString("yen"));
-        QCOMPARE(child<QLineEdit>(window, "valor")->text(), QString("150,25"));
-        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 dólar ="));
-        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("yen"));
-        QCOMPARE(child<QCheckBox>(window, "Check1")->text(), QString("Activar Sonidos del Programa"));
-        QVERIFY(!child<QCheckBox>(window, "Check1")->isChecked());
+        QCOMPARE(p.windows.show(WindowId::Preferences), window);
+        QCOMPARE(box("Text1")->text(), QString("dólar"));
+        QCOMPARE(box("Text2")->text(), QString("yen"));
+        QCOMPARE(box("valor")->text(), QString("150,25"));
+        QCOMPARE(label("Label1"), QString("1 dólar ="));
+        QCOMPARE(label("Label2"), QString("yen"));
+        QCOMPARE(soundSwitch()->text(), QString("Activar Sonidos del Programa"));
+        QVERIFY(!soundSwitch()->isChecked());
+        soundSwitch()->click();  // acts at once
+        QCOMPARE(p.state.soundOn, std::int16_t{1});
+        soundSwitch()->click();
+        QCOMPARE(p.state.soundOn, std::int16_t{0});
     }
 
     void typedNamesAreStoredInLowerCase() {
-        QWidget* window = open();
-        auto* text1 = child<QLineEdit>(window, "Text1");
-        text1->clear();
-        QTest::keyClicks(text1, "EURO");
-        QCOMPARE(state.currencyName1, std::string("euro"));
-        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 euro ="));
-        QCOMPARE(text1->text(), QString("EURO"));
-        leaveBox(text1);
-        QCOMPARE(text1->text(), QString("euro"));
-
-        auto* text2 = child<QLineEdit>(window, "Text2");
-        text2->selectAll();
-        QTest::keyClicks(text2, "Pesetas");
-        QCOMPARE(state.currencyName2, std::string("pesetas"));
-        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("pesetas"));
+        box("Text1")->clear();
+        QTest::keyClicks(box("Text1"), "EURO");
+        QCOMPARE(p.state.currencyName1, std::string("euro"));
+        QCOMPARE(label("Label1"), QString("1 euro ="));
+        QCOMPARE(box("Text1")->text(), QString("EURO"));
+        leaveBox(box("Text1"));
+        QCOMPARE(box("Text1")->text(), QString("euro"));
+        box("Text2")->selectAll();
+        QTest::keyClicks(box("Text2"), "Pesetas");
+        QCOMPARE(p.state.currencyName2, std::string("pesetas"));
+        QCOMPARE(label("Label2"), QString("pesetas"));
     }
 
     void factorIsReadWithEitherDecimalMark_data() {
@@ -100,70 +75,50 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, stored);
         QFETCH(QString, shown);
-        QWidget* window = open();
-        auto* valor = child<QLineEdit>(window, "valor");
-        valor->selectAll();
-        QTest::keyClick(valor, Qt::Key_Delete);
-        QTest::keyClicks(valor, typed);
-        leaveBox(valor);
-        QCOMPARE(state.exchangeFactor, Variant::fromNumber(stored));
-        QCOMPARE(valor->text(), shown);
-    }
-
-    void soundSwitchActsAtOnce() {
-        QWidget* window = open();
-        auto* check = child<QCheckBox>(window, "Check1");
-        check->click();
-        QCOMPARE(state.soundOn, std::int16_t{1});
-        check->click();
-        QCOMPARE(state.soundOn, std::int16_t{0});
+        typeInto(box("valor"), typed);
+        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(stored));
+        QCOMPARE(box("valor")->text(), shown);
     }
 
     void originalesThenCancelarRestores() {
-        QWidget* window = open();
-        child<QPushButton>(window, "Command1")->click();
-        QCOMPARE(state.currencyName1, std::string("euro"));
-        QCOMPARE(state.currencyName2, std::string("pts"));
-        QCOMPARE(state.exchangeFactor, Variant::fromNumber(166.386));
-        QCOMPARE(state.soundOn, std::int16_t{1});
-        QCOMPARE(child<QLineEdit>(window, "valor")->text(), QString("166,386"));
-        QCOMPARE(child<QLabel>(window, "Label1")->text(), QString("1 euro ="));
-        QCOMPARE(child<QLabel>(window, "Label2")->text(), QString("pts"));
-        QVERIFY(child<QCheckBox>(window, "Check1")->isChecked());
+        press("Command1");
+        QCOMPARE(p.state.currencyName1, std::string("euro"));
+        QCOMPARE(p.state.currencyName2, std::string("pts"));
+        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(166.386));
+        QCOMPARE(p.state.soundOn, std::int16_t{1});
+        QCOMPARE(box("valor")->text(), QString("166,386"));
+        QCOMPARE(label("Label1"), QString("1 euro ="));
+        QCOMPARE(label("Label2"), QString("pts"));
+        QVERIFY(soundSwitch()->isChecked());
 
-        child<QPushButton>(window, "Command3")->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!windows.existing(WindowId::Preferences));
-        QCOMPARE(state.currencyName1, std::string("dólar"));
-        QCOMPARE(state.currencyName2, std::string("yen"));
-        QCOMPARE(state.exchangeFactor, Variant::fromNumber(150.25));
-        QCOMPARE(state.soundOn, std::int16_t{0});
+        press("Command3");
+        flushDeletes();
+        QVERIFY(!p.windows.existing(WindowId::Preferences));
+        QCOMPARE(p.state.currencyName1, std::string("dólar"));
+        QCOMPARE(p.state.currencyName2, std::string("yen"));
+        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(150.25));
+        QCOMPARE(p.state.soundOn, std::int16_t{0});
     }
 
     void guardarMovesTheRestorePoint() {
-        QWidget* window = open();
-        child<QPushButton>(window, "Command1")->click();
-        child<QPushButton>(window, "Command2")->click();
-        QVERIFY(windows.existing(WindowId::Preferences));
-        auto* text1 = child<QLineEdit>(window, "Text1");
-        text1->selectAll();
-        QTest::keyClicks(text1, "Libra");
-        child<QPushButton>(window, "Command3")->click();
-        QCOMPARE(state.currencyName1, std::string("euro"));
-        QCOMPARE(state.exchangeFactor, Variant::fromNumber(166.386));
+        press("Command1");
+        press("Command2");
+        QVERIFY(p.windows.existing(WindowId::Preferences));
+        box("Text1")->selectAll();
+        QTest::keyClicks(box("Text1"), "Libra");
+        press("Command3");
+        QCOMPARE(p.state.currencyName1, std::string("euro"));
+        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(166.386));
     }
 
     void closingOtherwiseKeepsTheValues() {
-        QWidget* window = open();
-        auto* text2 = child<QLineEdit>(window, "Text2");
-        text2->selectAll();
-        QTest::keyClicks(text2, "PTS");
-        auto* valor = child<QLineEdit>(window, "valor");
-        valor->selectAll();
-        QTest::keyClicks(valor, "2.5");  // still being typed when the window closes
+        box("Text2")->selectAll();
+        QTest::keyClicks(box("Text2"), "PTS");
+        box("valor")->selectAll();
+        QTest::keyClicks(box("valor"), "2.5");  // still being typed when the window closes
         window->close();
-        QCOMPARE(state.currencyName2, std::string("pts"));
-        QCOMPARE(state.exchangeFactor, Variant::fromNumber(2.5));
+        QCOMPARE(p.state.currencyName2, std::string("pts"));
+        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(2.5));
     }
 
     // Preferences changed in one run are there in the next one when the program ends
@@ -171,35 +126,27 @@ private slots:
     void preferencesOutliveTheRunThroughTheProgramMenu() {
         QTemporaryDir dir;
         {
-            SharedState run;
-            WindowRegistry registry;
-            AppContext program{run, sounds, dialogs, registry};
-            registerWindows(program);
-            auto* menu = new ProgramMenuWindow(program, dir.path());
+            Program run;
+            registerWindows(run.context);
+            auto* menu = new ProgramMenuWindow(run.context, dir.path());
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->show();
-            QWidget* window = registry.show(WindowId::Preferences);
-            child<QPushButton>(window, "Command1")->click();
-            auto* text1 = child<QLineEdit>(window, "Text1");
-            text1->selectAll();
-            QTest::keyClicks(text1, "DÓLAR");
-            auto* valor = child<QLineEdit>(window, "valor");
-            valor->selectAll();
-            QTest::keyClicks(valor, "1.08");
-            leaveBox(valor);
-            child<QCheckBox>(window, "Check1")->click();
+            window = run.windows.show(WindowId::Preferences);
+            press("Command1");
+            box("Text1")->selectAll();
+            QTest::keyClicks(box("Text1"), "DÓLAR");
+            typeInto(box("valor"), "1.08");
+            soundSwitch()->click();
             QVERIFY(menu->close());
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(!registry.existing(WindowId::Preferences));
+            flushDeletes();
+            QVERIFY(!run.windows.existing(WindowId::Preferences));
         }
-        SharedState next;
-        WindowRegistry registry;
-        AppContext program{next, sounds, dialogs, registry};
-        ProgramMenuWindow menu(program, dir.path());
-        QCOMPARE(next.currencyName1, std::string("dólar"));
-        QCOMPARE(next.currencyName2, std::string("pts"));
-        QCOMPARE(next.exchangeFactor, Variant::fromNumber(1.08));
-        QCOMPARE(next.soundOn, std::int16_t{0});
+        Program next;
+        ProgramMenuWindow menu(next.context, dir.path());
+        QCOMPARE(next.state.currencyName1, std::string("dólar"));
+        QCOMPARE(next.state.currencyName2, std::string("pts"));
+        QCOMPARE(next.state.exchangeFactor, Variant::fromNumber(1.08));
+        QCOMPARE(next.state.soundOn, std::int16_t{0});
     }
 };
 

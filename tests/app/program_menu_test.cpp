@@ -1,21 +1,20 @@
 // The Program menu: loading the settings file on opening, its buttons, and shut-down.
 
-#include <QtTest>
-
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "../core/fake_platform.h"
 #include "app/shell/program_menu_window.h"
 #include "app/shell/svg_picture.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
+using namespace numeralia::testing;
 
 namespace {
 
 constexpr char kExample[] = "16,0,0,0,0,0,0,0,,,,\"euro\",\"pts\",166.386,\"avanzada\",1\r\n";
+constexpr char kEmptyFile[] = ",0,0,0,0,0,0,0,,,,,,,,0\r\n";
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -28,21 +27,13 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// A program with fake sounds and message boxes, its Program menu reading from `folder`.
-struct Program {
-    SharedState state;
-    testing::FakeSoundPlayer sounds;
-    testing::FakeDialogs dialogs;
-    WindowRegistry windows;
-    AppContext context{state, sounds, dialogs, windows};
-
-    void registerPlain(WindowId id) {
-        windows.registerWindow(id, [] { return new QWidget; });
-    }
-};
-
 QToolButton* command(ProgramMenuWindow& menu, const char* name) {
-    return menu.findChild<QToolButton*>(name);
+    return child<QToolButton>(&menu, name);
+}
+
+void reshow(QWidget& menu) {
+    menu.hide();
+    menu.show();
 }
 
 // Reads the settings file at the moment a window receives its close event.
@@ -61,8 +52,6 @@ private:
     QString path_;
 };
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 }  // namespace
 
 class ProgramMenuTest : public QObject {
@@ -76,16 +65,12 @@ private slots:
         ProgramMenuWindow menu(p.context, dir.path());
         QCOMPARE(menu.windowTitle(), QString("NUMERALIA  -  Menú de Programas"));
         menu.show();
-        auto* readme = menu.findChild<QTextBrowser*>("readme");
-        QVERIFY(readme);
-        QTRY_VERIFY(readme->toPlainText().contains("Desinstalación"));
+        QTRY_VERIFY(child<QTextBrowser>(&menu, "readme")->toPlainText().contains("Desinstalación"));
         QCOMPARE(p.state.currencyName1, std::string("euro"));
         QCOMPARE(p.state.calculatorModel, std::string("avanzada"));
         QCOMPARE(p.state.statCountX, std::int16_t(0));
         QCOMPARE(p.state.programFolder, dir.path().toStdString() + "/");
-        QCOMPARE(p.sounds.played.size(), std::size_t(1));
-        QCOMPARE(p.sounds.played[0].file, std::string("manager.wav"));
-        QVERIFY(!p.sounds.played[0].wait);
+        QCOMPARE(p.sounds.played, (std::vector<FakeSoundPlayer::Play>{{"manager.wav", false}}));
     }
 
     void buttonsFollowTheRegisteredWindows() {
@@ -97,51 +82,45 @@ private slots:
         const char* tips[] = {"Calculadora", "Tabla Periodica", "Operaciones Bancarias",
                               "Simulador Loto", "Conversión de Unidades", "Alarma"};
         for (int i = 0; i < 6; ++i) {
-            QToolButton* b = command(menu, names[i]);
-            QVERIFY2(b, names[i]);
-            QCOMPARE(b->toolTip(), QString(tips[i]));
-            QVERIFY(b->isVisible());
-            QVERIFY(!b->isEnabled());
+            QCOMPARE(command(menu, names[i])->toolTip(), QString(tips[i]));
+            QVERIFY(command(menu, names[i])->isVisible() && !command(menu, names[i])->isEnabled());
         }
         // Windows registered later enable their buttons the next time the menu is shown.
         p.registerPlain(WindowId::Periodic);
         p.registerPlain(WindowId::Alarm);
-        menu.hide();
-        menu.show();
+        reshow(menu);
         const bool enabled[] = {false, true, false, false, false, true};
         for (int i = 0; i < 6; ++i) QCOMPARE(command(menu, names[i])->isEnabled(), enabled[i]);
 
         p.registerPlain(WindowId::Normal);  // the Normal model alone does not serve "avanzada"
         p.state.calculatorModel = "avanzada";
-        menu.hide();
-        menu.show();
+        reshow(menu);
         QVERIFY(!command(menu, "Command1")->isEnabled());
         p.registerPlain(WindowId::Scientific);
-        menu.hide();
-        menu.show();
+        reshow(menu);
         QVERIFY(command(menu, "Command1")->isEnabled());
 
         QTest::mouseClick(command(menu, "Command6"), Qt::LeftButton);
         QVERIFY(p.windows.existing(WindowId::Alarm) != nullptr);
-        p.windows.closeAll();
+        p.registerPlain(WindowId::About);
+        QTest::mouseClick(child<SvgPicture>(&menu, "Image6"), Qt::LeftButton);
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
     }
 
     void calculatorButtonOpensTheModelUsedLast_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("normalRegistered");
-        QTest::addColumn<int>("opened");
-        const int normal = static_cast<int>(WindowId::Normal);
-        const int scientific = static_cast<int>(WindowId::Scientific);
-        QTest::newRow("normalita") << "normalita" << true << normal;
-        QTest::newRow("avanzada") << "avanzada" << true << scientific;
-        QTest::newRow("empty") << "" << true << scientific;
-        QTest::newRow("other case") << "Normalita" << true << scientific;
-        QTest::newRow("normal model not there yet") << "normalita" << false << scientific;
+        QTest::addColumn<bool>("normalOpens");
+        QTest::newRow("normalita") << "normalita" << true << true;
+        QTest::newRow("avanzada") << "avanzada" << true << false;
+        QTest::newRow("empty") << "" << true << false;
+        QTest::newRow("other case") << "Normalita" << true << false;
+        QTest::newRow("normal model not there yet") << "normalita" << false << false;
     }
     void calculatorButtonOpensTheModelUsedLast() {
         QFETCH(QString, model);
         QFETCH(bool, normalRegistered);
-        QFETCH(int, opened);
+        QFETCH(bool, normalOpens);
         QTemporaryDir dir;
         Program p;
         p.registerPlain(WindowId::Scientific);
@@ -150,38 +129,22 @@ private slots:
         p.state.calculatorModel = model.toStdString();
         menu.show();
         QTest::mouseClick(command(menu, "Command1"), Qt::LeftButton);
-        const auto other = opened == static_cast<int>(WindowId::Normal) ? WindowId::Scientific : WindowId::Normal;
-        QWidget* window = p.windows.existing(static_cast<WindowId>(opened));
+        const WindowId opened = normalOpens ? WindowId::Normal : WindowId::Scientific;
+        QWidget* window = p.windows.existing(opened);
         QVERIFY(window && window->isVisible());
-        QVERIFY(p.windows.existing(other) == nullptr);
+        QVERIFY(p.windows.existing(normalOpens ? WindowId::Scientific : WindowId::Normal) == nullptr);
 
         // A second press shows the same window again, back from its minimised state.
         window->showMinimized();
         QTest::mouseClick(command(menu, "Command1"), Qt::LeftButton);
-        QCOMPARE(p.windows.existing(static_cast<WindowId>(opened)), window);
+        QCOMPARE(p.windows.existing(opened), window);
         QVERIFY(!(window->windowState() & Qt::WindowMinimized));
-        p.windows.closeAll();
-    }
-
-    void logoOpensTheAboutWindow() {
-        QTemporaryDir dir;
-        Program p;
-        p.registerPlain(WindowId::About);
-        ProgramMenuWindow menu(p.context, dir.path());
-        menu.show();
-        auto* image6 = menu.findChild<SvgPicture*>("Image6");
-        QVERIFY(image6);
-        QTest::mouseClick(image6, Qt::LeftButton);
-        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
-        p.windows.closeAll();
     }
 
     void closingSavesTheFileThenClosesEveryWindow() {
         QTemporaryDir dir;
         Program p;
-        p.registerPlain(WindowId::Scientific);
-        p.registerPlain(WindowId::Periodic);
-        p.registerPlain(WindowId::Alarm);
+        for (WindowId id : {WindowId::Scientific, WindowId::Periodic, WindowId::Alarm}) p.registerPlain(id);
         auto* menu = new ProgramMenuWindow(p.context, dir.path());
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->show();
@@ -194,8 +157,8 @@ private slots:
 
         QVERIFY(menu->close());
         flushDeletes();
-        QCOMPARE(readAll(dir.filePath("pref")), QByteArray(",0,0,0,0,0,0,0,,,,,,,,0\r\n"));
-        QCOMPARE(spy.seen, QByteArray(",0,0,0,0,0,0,0,,,,,,,,0\r\n"));
+        QCOMPARE(readAll(dir.filePath("pref")), QByteArray(kEmptyFile));
+        QCOMPARE(spy.seen, QByteArray(kEmptyFile));
         for (WindowId id : {WindowId::Scientific, WindowId::Periodic, WindowId::Alarm})
             QVERIFY(p.windows.existing(id) == nullptr);
         QVERIFY(p.dialogs.messages.empty());

@@ -1,83 +1,85 @@
-#include <QAction>
-#include <QMenuBar>
+// The Scientific window: its keys and the keyboard reach the calculator, the displays, lit
+// keys and status bar follow it, and the Preferences window's currencies show on activation.
+// With NUMERALIA_SCREENSHOT set to a file name the window is saved there as a picture.
+
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "app/calc/calc_displays.h"
 #include "app/calc/calc_keypad.h"
 #include "app/calc/calc_status_bar.h"
+#include "app/calc/function_keypad.h"
 #include "app/calc/history_printing.h"
 #include "app/calc/scientific_window.h"
-#include "app/shell/app_context.h"
 #include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
-#include "app/shell/window_registry.h"
+#include "app/shell/window_catalog.h"
+#include "core/calc/key_catalog.h"
+#include "window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
+using namespace numeralia::testing;
 using calc::KeyId;
-
-namespace {
-
-struct RecordingSounds : SoundPlayer {
-    QStringList played;
-    void playWave(const std::string& file, bool) override {
-        played << QString::fromStdString(file);
-    }
-};
-
-struct NoDialogs : Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-QAction* findAction(QWidget* root, const QString& text) {
-    for (QAction* action : root->findChildren<QAction*>()) {
-        if (action->text() == text) return action;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 class ScientificWindowTest : public QObject {
     Q_OBJECT
 
-    SharedState state;
-    RecordingSounds sounds;
-    NoDialogs dialogs;
-    WindowRegistry windows;
-    AppContext context{state, sounds, dialogs, windows};
+    Program p;
     std::unique_ptr<ScientificWindow> window;
 
+    QPushButton* key(KeyId id) const { return window->keypad().button(id); }
     void click(KeyId id) {
-        QPushButton* button = window->keypad().button(id);
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(key(id), calc::keyInfo(id).name.data());
+        QTest::mouseClick(key(id), Qt::LeftButton);
     }
-    QString numero() const { return window->displays().numero->text(); }
-    QString result() const { return window->displays().result->text(); }
+    const CalcDisplays& displays() const { return window->displays(); }
+    QString numero() const { return displays().numero->text(); }
+    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    void activation() {
+        QEvent event(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &event);
+    }
 
   private slots:
     void init() {
-        state = SharedState{};
-        sounds.played.clear();
-        window = std::make_unique<ScientificWindow>(context);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        p.reset();
+        window = std::make_unique<ScientificWindow>(p.context);
+        QVERIFY(activate(window.get()));
     }
     void cleanup() { window.reset(); }
 
-    void opensWithItsCaptionAndDisplays() {
+    void opensWithItsCaptionsDisplaysAndTips() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Numeralia v2.5   (Científica)"));
         QCOMPARE(numero(), QStringLiteral("0"));
-        QCOMPARE(window->displays().dcm->text(), QStringLiteral("15"));
-        QCOMPARE(window->displays().angulo->text(), QStringLiteral("deg"));
-        QCOMPARE(window->displays().ivas->text(), QStringLiteral("16 %"));
-        QVERIFY(window->displays().history->isHidden());
-        QCOMPARE(QString::fromStdString(state.calculatorModel), QStringLiteral("avanzada"));
+        QCOMPARE(displays().dcm->text(), QStringLiteral("15"));
+        QCOMPARE(displays().angulo->text(), QStringLiteral("deg"));
+        QCOMPARE(displays().ivas->text(), QStringLiteral("16 %"));
+        QVERIFY(displays().history->isHidden());
+        QCOMPARE(qs(p.state.calculatorModel), QStringLiteral("avanzada"));
+        QCOMPARE(key(KeyId::currencyTo2)->text(), QString("moneda 2"));
+        QCOMPARE(key(KeyId::currencyTo1)->text(), QString("moneda 1"));
+        QCOMPARE(window->status().currency->text(), QString("Cambio de moneda sin definir (Archivo, Preferencias)"));
+        QCOMPARE(key(KeyId::currencyTo2)->toolTip(), QString("Conversor a moneda 2.  {Q}"));
+        QCOMPARE(key(KeyId::equals)->toolTip(), QStringLiteral("{ENTER}"));
+        QCOMPARE(key(KeyId::allClear)->toolTip(), QStringLiteral("Borrado.  {A}"));
+        QCOMPARE(key(KeyId::memoryAdd2)->toolTip(), QStringLiteral("Sumar a M2.  {SHIFT+2}"));
+        QCOMPARE(displays().memories[3]->toolTip(), QStringLiteral("Valor actual de la Memoria 4"));
+        QCOMPARE(key(KeyId::pi)->text(), QStringLiteral("π"));
+        QCOMPARE(key(KeyId::constRydberg)->text(), QStringLiteral("ℜ∞"));
+        QCOMPARE(key(KeyId::constLight)->toolTip(), QStringLiteral("Velocidad de la luz en el vacío = 299792458 m/s"));
+    }
+
+    void everyPanelKeyIsShownAndNoneOverlap() {
+        for (const KeySlot& slot : functionPanelLayout())
+            QVERIFY2(key(slot.id) && key(slot.id)->isVisible(), calc::keyInfo(slot.id).name.data());
+        QList<QRect> placed;
+        for (const calc::KeyInfo& info : calc::allKeys()) {
+            QPushButton* b = key(info.id);
+            if (!b || !b->isVisible()) continue;
+            const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
+            for (const QRect& other : placed) QVERIFY2(!r.intersects(other), info.name.data());
+            placed << r;
+        }
     }
 
     void clicksThenEnterPressesEquals() {
@@ -85,118 +87,218 @@ class ScientificWindowTest : public QObject {
         click(KeyId::plus);
         click(KeyId::digit3);
         QCOMPARE(numero(), QStringLiteral("3"));
-        QCOMPARE(QApplication::focusWidget(), window->keypad().button(KeyId::equals));
+        QCOMPARE(QApplication::focusWidget(), key(KeyId::equals));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(numero(), QStringLiteral("5"));
-        QCOMPARE(window->displays().func->text(), QStringLiteral("="));
+        QCOMPARE(displays().func->text(), QStringLiteral("="));
     }
 
-    void typedKeysRunTheirKeys() {
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12*3"));
-        QCOMPARE(numero(), QStringLiteral("3"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(numero(), QStringLiteral("36"));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2,5<"));
-        QCOMPARE(numero(), QStringLiteral("-2,5"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-        QCOMPARE(numero(), QStringLiteral("2,5"));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a"));
-        QCOMPARE(numero(), QStringLiteral("0"));
-        QCOMPARE(window->displays().func->text(), QStringLiteral("*** ERROR / BORRADO ***"));
+    // Typed characters, then one key with modifiers (0: none); an empty expectation is not checked.
+    void keyboardReachesTheKeys_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("func");
+        QTest::addColumn<QString>("result");
+        const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("Enter") << "12*3" << int(Qt::Key_Enter) << none << "36" << "=" << "";
+        QTest::newRow("sign, backspace") << "2,5<" << int(Qt::Key_Backspace) << none << "2,5" << "" << "";
+        QTest::newRow("a clears") << "7a" << 0 << none << "0" << "*** ERROR / BORRADO ***" << "";
+        QTest::newRow("V") << "100" << int(Qt::Key_V) << none << "16" << "IVA" << "";
+        QTest::newRow("Shift+V") << "100" << int(Qt::Key_V) << shift << "116" << "+IVA" << "";
+        QTest::newRow("Ctrl+V") << "116" << int(Qt::Key_V) << ctrl << "100" << "-IVA" << "";
+        QTest::newRow("Ctrl+Shift+V") << "100" << int(Qt::Key_V) << (ctrl | shift) << "16" << "IVA" << "";
+        QTest::newRow("F1") << "100" << int(Qt::Key_F1) << none << "2" << "" << "";
+        QTest::newRow("Shift+F9") << "2" << int(Qt::Key_F9) << shift << "" << "" << "Error: | x | > 1";
+    }
+    void keyboardReachesTheKeys() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, numero);
+        QFETCH(QString, func);
+        QFETCH(QString, result);
+        type(typed);
+        if (key != 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (!numero.isEmpty()) QCOMPARE(this->numero(), numero);
+        if (!func.isEmpty()) QCOMPARE(displays().func->text(), func);
+        if (!result.isEmpty()) QCOMPARE(displays().result->text(), result);
     }
 
     void shiftOneAddsToTheFirstMemory() {
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        type(QStringLiteral("7"));
         // What a US keyboard reports for Shift+1.
         QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_Exclam,
                             QStringLiteral("!"), Qt::ShiftModifier);
-        QCOMPARE(window->displays().memories[0]->text(), QStringLiteral("7"));
-        QCOMPARE(state.memory1, 7.0);
+        QCOMPARE(displays().memories[0]->text(), QStringLiteral("7"));
+        QCOMPARE(p.state.memory1, 7.0);
         QCOMPARE(numero(), QStringLiteral("7"));  // nothing typed into the display
     }
 
     void divisionByZeroShowsTheCriticalFace() {
-        state.soundOn = 1;
+        p.state.soundOn = 1;
         for (KeyId id : {KeyId::digit5, KeyId::divide, KeyId::digit0, KeyId::equals}) click(id);
         QCOMPARE(numero(), QStringLiteral("0"));
-        QCOMPARE(result(), QStringLiteral("Error: Parada crítica"));
-        QCOMPARE(window->displays().image3->source(),
-                 QStringLiteral(":/pictures/face_critical.svg"));
-        QCOMPARE(sounds.played, QStringList{QStringLiteral("pato.wav")});
+        QCOMPARE(displays().result->text(), QStringLiteral("Error: Parada crítica"));
+        QCOMPARE(displays().image3->source(), QStringLiteral(":/pictures/face_critical.svg"));
+        QCOMPARE(p.sounds.played.size(), std::size_t(1));
+        QCOMPARE(p.sounds.played[0].file, std::string("pato.wav"));
         click(KeyId::digit4);
-        QCOMPARE(window->displays().image3->source(), QStringLiteral(":/pictures/face_normal.svg"));
-        QCOMPARE(result(), QStringLiteral("0"));
+        QCOMPARE(displays().image3->source(), QStringLiteral(":/pictures/face_normal.svg"));
+        QCOMPARE(displays().result->text(), QStringLiteral("0"));
     }
 
-    void historyListFollowsTheModel() {
+    void functionKeysLightTheirFlags() {
+        click(KeyId::hyperbolic);
+        QVERIFY(key(KeyId::hyperbolic)->isChecked());
+        click(KeyId::cosine);
+        QVERIFY(!key(KeyId::hyperbolic)->isChecked());
+        QVERIFY(key(KeyId::modeDeg)->isChecked());
+        click(KeyId::modeRad);
+        QCOMPARE(displays().angulo->text(), QStringLiteral("rad"));
+        QVERIFY(key(KeyId::modeRad)->isChecked() && !key(KeyId::modeDeg)->isChecked());
+        click(KeyId::toDeg);  // a conversion key never lights
+        QVERIFY(!key(KeyId::toDeg)->isChecked());
+    }
+
+    void hexadecimalModeGreysKeysAndTypesLetters() {
+        QVERIFY(key(KeyId::decimalMode)->isChecked());
+        QVERIFY(!key(KeyId::hexDigitA)->isEnabled());
+        click(KeyId::hexadecimalMode);
+        QVERIFY(key(KeyId::hexadecimalMode)->isChecked() && !key(KeyId::decimalMode)->isChecked());
+        QVERIFY(key(KeyId::hexDigitA)->isEnabled());
+        for (KeyId id : {KeyId::sine, KeyId::pi, KeyId::decimalPoint, KeyId::currencyTo2, KeyId::constLight})
+            QVERIFY2(!key(id)->isEnabled(), calc::keyInfo(id).name.data());
+        type(QStringLiteral("1FA"));
+        QCOMPARE(numero(), QStringLiteral("&h1FA"));
+        type(QStringLiteral("o"));
+        QCOMPARE(numero(), QStringLiteral("772"));
+        type(QStringLiteral("a"));  // small a is still AC
+        QCOMPARE(numero(), QStringLiteral("0"));
+        click(KeyId::decimalMode);
+        QVERIFY(key(KeyId::sine)->isEnabled());
+        QVERIFY(!key(KeyId::hexDigitF)->isEnabled());
+    }
+
+    void historyListFollowsTheModelAndPrints() {
         click(KeyId::digit4);
         click(KeyId::digit2);
         click(KeyId::historyToggle);
-        QVERIFY(window->displays().history->isVisible());
-        QCOMPARE(window->displays().history->count(), 2);
-        QCOMPARE(window->displays().history->itemText(1), QStringLiteral("42"));
-        emit window->displays().history->activated(0);
+        QVERIFY(displays().history->isVisible());
+        QCOMPARE(displays().history->count(), 2);
+        QCOMPARE(displays().history->itemText(1), QStringLiteral("42"));
+        emit displays().history->activated(0);
         QCOMPARE(numero(), QStringLiteral("4"));
-        QVERIFY(window->displays().history->isHidden());
-        click(KeyId::historyClear);
-        QCOMPARE(window->displays().history->count(), 0);
-    }
+        QVERIFY(displays().history->isHidden());
 
-    void toolTipsNameTheShortcuts() {
-        QCOMPARE(window->keypad().button(KeyId::equals)->toolTip(), QStringLiteral("{ENTER}"));
-        QCOMPARE(window->keypad().button(KeyId::allClear)->toolTip(),
-                 QStringLiteral("Borrado.  {A}"));
-        QCOMPARE(window->keypad().button(KeyId::memoryAdd2)->toolTip(),
-                 QStringLiteral("Sumar a M2.  {SHIFT+2}"));
-        QCOMPARE(window->displays().memories[3]->toolTip(),
-                 QStringLiteral("Valor actual de la Memoria 4"));
-    }
-
-    void activationRefreshesTransitTipsAndStatusBar() {
-        state.transitLabel2 = "Mensualidad";
-        state.currencyName1 = "euro";
-        state.currencyName2 = "pts";
-        state.exchangeFactor = Variant::fromNumber(166.386);
-        QEvent activation(QEvent::ActivationChange);
-        QApplication::sendEvent(window.get(), &activation);
-        QCOMPARE(window->keypad().button(KeyId::transit2)->toolTip(),
-                 QStringLiteral("Mensualidad"));
-        QCOMPARE(window->status().currency->text(), QStringLiteral("1 euro = 166,386 pts"));
-        QVERIFY(window->status().sound->isHidden());
-    }
-
-    void menusFollowTheProgramsThatExist() {
-        QVERIFY(findAction(window.get(), QStringLiteral("Historial")));
-        QVERIFY(findAction(window.get(), QStringLiteral("Historial"))->isEnabled());
-        QAction* alarm = findAction(window.get(), QStringLiteral("Alarma"));
-        QVERIFY(alarm);
-        QVERIFY(!alarm->isEnabled());  // no Alarm window registered here
-        QCOMPARE(alarm->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-        QCOMPARE(findAction(window.get(), QStringLiteral("Simulador Loto"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_S));
-        state.calculatorModel = "normalita";
-        findAction(window.get(), QStringLiteral("Científica"))->trigger();
-        QCOMPARE(QString::fromStdString(state.calculatorModel), QStringLiteral("avanzada"));
-    }
-
-    void historyMenuPrintsTheKeyHistory() {
         QTemporaryDir folder;
         setPdfFolderForTests(folder.path());
-        click(KeyId::digit7);
         findAction(window.get(), QStringLiteral("Historial"))->trigger();
         const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
         QCOMPARE(pdfs.size(), 1);
         QVERIFY(QFileInfo(QDir(folder.path()).filePath(pdfs.front())).size() > 0);
         setPdfFolderForTests(QString());
-    }
-
-    void printedHistoryHoldsEveryEntry() {
         const QString html = historyDocumentHtml(
             {QStringLiteral("12"), QStringLiteral("                  +"), QStringLiteral("a<b")},
             QStringLiteral("hoy"));
         QVERIFY(html.contains(QStringLiteral("Historial")));
         QVERIFY(html.contains(QStringLiteral("                  +\n")));
         QVERIFY(html.contains(QStringLiteral("a&lt;b")));
+
+        click(KeyId::historyClear);
+        QCOMPARE(displays().history->count(), 0);
+    }
+
+    void activationRefreshesTransitTipsAndStatusBar() {
+        p.state.transitLabel2 = "Mensualidad";
+        p.state.currencyName1 = "euro";
+        p.state.currencyName2 = "pts";
+        p.state.exchangeFactor = Variant::fromNumber(166.386);
+        activation();
+        QCOMPARE(key(KeyId::transit2)->toolTip(), QStringLiteral("Mensualidad"));
+        QCOMPARE(window->status().currency->text(), QStringLiteral("1 euro = 166,386 pts"));
+        QVERIFY(window->status().sound->isHidden());
+    }
+
+    void longCurrencyNamesKeepTheKeypadAsItIs() {
+        const int width = window->width();
+        const int keyWidth = key(KeyId::currencyTo2)->width();
+        p.state.currencyName2 = "dólares estadounidenses de los Estados Unidos de América";
+        activation();
+        QCoreApplication::processEvents();
+        QCOMPARE(window->width(), width);
+        QCOMPARE(key(KeyId::currencyTo2)->width(), keyWidth);
+        const QString caption = key(KeyId::currencyTo2)->text();
+        QVERIFY2(caption.startsWith("dólares") && caption.endsWith(QChar(0x2026)), qPrintable(caption));
+        QCOMPARE(key(KeyId::currencyTo2)->toolTip(),
+                 QString("Conversor a dólares estadounidenses de los Estados Unidos de América.  {Q}"));
+    }
+
+    void newRateShowsInTheVatDisplay() {
+        type("21");
+        click(KeyId::vatSetRate);
+        QCOMPARE(displays().ivas->text(), QString("21 %"));
+        type("101");
+        click(KeyId::vatSetRate);
+        QCOMPARE(displays().result->text(), QString("Error: IVA superior al 100 %"));
+        QCOMPARE(displays().ivas->text(), QString("21 %"));
+    }
+
+    void menusFollowTheProgramsThatExist() {
+        QVERIFY(findAction(window.get(), QStringLiteral("Historial"))->isEnabled());
+        QAction* alarm = findAction(window.get(), QStringLiteral("Alarma"));
+        QVERIFY(alarm && !alarm->isEnabled());  // no Alarm window registered here
+        QCOMPARE(alarm->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+        QCOMPARE(findAction(window.get(), QStringLiteral("Simulador Loto"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_S));
+        p.state.calculatorModel = "normalita";
+        findAction(window.get(), QStringLiteral("Científica"))->trigger();
+        QCOMPARE(qs(p.state.calculatorModel), QStringLiteral("avanzada"));
+    }
+
+    void preferencesShowInTheCalculatorOnceItIsActiveAgain() {
+        Program program;
+        registerWindows(program.context);
+        auto* calculator = qobject_cast<ScientificWindow*>(program.windows.show(WindowId::Scientific));
+        QVERIFY(calculator && activate(calculator));
+        findAction(calculator, "Preferencias")->trigger();
+        QWidget* prefs = program.windows.existing(WindowId::Preferences);
+        QVERIFY(prefs && activate(prefs));
+        typeInto(child<QLineEdit>(prefs, "Text1"), "EURO");
+        typeInto(child<QLineEdit>(prefs, "Text2"), "Pts");
+        typeInto(child<QLineEdit>(prefs, "valor"), "166.386");
+        QCOMPARE(program.state.currencyName1, std::string("euro"));
+        QCOMPARE(program.state.exchangeFactor, Variant::fromNumber(166.386));
+        prefs->close();
+
+        program.windows.show(WindowId::Scientific);
+        QVERIFY(QTest::qWaitForWindowActive(calculator));
+        auto* to2 = calculator->keypad().button(KeyId::currencyTo2);
+        auto* to1 = calculator->keypad().button(KeyId::currencyTo1);
+        QCOMPARE(to2->text(), QString("pts"));
+        QCOMPARE(to1->text(), QString("euro"));
+        QCOMPARE(to2->toolTip(), QString("Conversor a pts.  {Q}"));
+        QCOMPARE(to1->toolTip(), QString("Conversor a euro.  {W}"));
+        QCOMPARE(calculator->status().currency->text(), QString("1 euro = 166,386 pts"));
+        QTest::keyClicks(calculator, "1q");
+        QCOMPARE(calculator->displays().numero->text(), QString("166,386"));
+        QCOMPARE(calculator->displays().func->text(), QString("a pts"));
+        QTest::mouseClick(to1, Qt::LeftButton);
+        QCOMPARE(calculator->displays().numero->text(), QString("1"));
+        QCOMPARE(calculator->displays().func->text(), QString("a euro"));
+    }
+
+    void screenshot() {
+        const QByteArray file = qgetenv("NUMERALIA_SCREENSHOT");
+        if (file.isEmpty()) QSKIP("set NUMERALIA_SCREENSHOT to save the window");
+        for (KeyId id : {KeyId::hexadecimalMode, KeyId::decimalMode, KeyId::digit1, KeyId::digit2,
+                         KeyId::toDegreesMinutesSeconds, KeyId::hyperbolic})
+            click(id);
+        window->resize(window->sizeHint());
+        QTest::qWait(50);
+        QVERIFY(window->grab().save(QString::fromLocal8Bit(file)));
     }
 };
 

@@ -1,0 +1,85 @@
+#pragma once
+// What the window tests share: a program whose sounds and message boxes are fakes, and small
+// helpers to find controls, type into boxes and switch the active window.
+
+#include <QtTest>
+
+#include <QAction>
+#include <QLineEdit>
+#include <string_view>
+
+#include "../core/fake_platform.h"
+#include "app/shell/app_context.h"
+#include "app/shell/window_registry.h"
+
+namespace numeralia::testing {
+
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// A program with fake sounds and dialogs; no window is registered until a test does it.
+struct Program {
+    SharedState state;
+    FakeSoundPlayer sounds;
+    FakeDialogs dialogs;
+    app::WindowRegistry windows;
+    app::AppContext context{state, sounds, dialogs, windows};
+
+    ~Program() { closeWindows(); }
+    void closeWindows() {
+        windows.closeAll();
+        flushDeletes();
+    }
+    void reset() {
+        closeWindows();
+        state = SharedState{};
+        sounds.played.clear();
+        dialogs.messages.clear();
+        dialogs.answer = true;
+    }
+    void registerPlain(app::WindowId id) { windows.registerWindow(id, [] { return new QWidget; }); }
+};
+
+// The named control; a missing one ends the run, as every later check would fail anyway.
+template <typename T>
+T* child(const QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+
+inline QAction* findAction(const QObject* root, const QString& text) {
+    for (QAction* action : root->findChildren<QAction*>())
+        if (action->text() == text) return action;
+    return nullptr;
+}
+
+// The focus-out a user causes by leaving a box.
+inline void leaveBox(QWidget* box) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+}
+
+// Replaces what a box holds by typing, then leaves it.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    leaveBox(box);
+}
+
+inline bool activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Another window takes the focus, then `window` becomes active again.
+inline bool activateAgain(QWidget* window) {
+    QWidget other;
+    return activate(&other) && activate(window);
+}
+
+inline QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace numeralia::testing
