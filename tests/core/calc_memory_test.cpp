@@ -14,28 +14,23 @@ using testing::Calculator;
 const std::string kIndent(18, ' ');
 
 TEST(CalcMemories, AddRecallAndClear) {
-    const struct {
-        double before;
-        const char *keys, *box;
-        double after;
-        const char* numero;
-    } rows[] = {
-        {5, "3 M1+", "8", 8, "3"}, {5, "0 M1+", "0", 0, "0"},
-        {4, "7 C1 memoryRecall1", "0", 0, "0"},
-        {0.1, "0,2 M1+", "0,3", 0.3, "0,2"},  // the memory takes the value of its box
-        {2.5, "memoryRecall1", "2,5", 2.5, "2,5"},
-        {2.5, "7 memoryRecall1 3", "2,5", 2.5, "3"},     // the next digit starts a new number
-        {1e308, "1 EXP 308 M1+", "1E+308", 1e308, "0"},  // overflow: the memory keeps its text
+    // Keys, then the memory box, the display, and the memory before and after.
+    const struct { const char *keys, *box, *numero; double before, after; } rows[] = {
+        {"3 M1+", "8", "3", 5, 8}, {"0 M1+", "0", "0", 5, 0},
+        {"7 C1 memoryRecall1", "0", "0", 4, 0},
+        {"0,2 M1+", "0,3", "0,2", 0.1, 0.3},  // the memory takes the value of its box
+        {"memoryRecall1", "2,5", "2,5", 2.5, 2.5},
+        {"7 memoryRecall1 3", "2,5", "3", 2.5, 2.5},  // the next digit starts a new number
+        {"1 EXP 308 M1+", "1E+308", "0", 1e308, 1e308},  // overflow: the memory keeps its text
     };
     for (const auto& row : rows) {
         SharedState shared;
         shared.memory1 = row.before;
-        testing::RecordingSounds sounds;
-        CalculatorModel model(shared, sounds);  // opens with the memory above
-        testing::runScript(model, row.keys);
-        EXPECT_EQ(model.state().memories[0], row.box) << row.keys;
-        EXPECT_EQ(shared.memory1, row.after) << row.keys;
-        EXPECT_EQ(model.state().numero, row.numero) << row.keys;
+        Calculator calc{shared};  // opens with the memory above
+        const CalculatorState& s = calc.run(row.keys);
+        EXPECT_EQ(s.memories[0], row.box) << row.keys;
+        EXPECT_EQ(calc.shared.memory1, row.after) << row.keys;
+        EXPECT_EQ(s.numero, row.numero) << row.keys;
     }
 }
 

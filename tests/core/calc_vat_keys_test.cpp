@@ -117,10 +117,8 @@ TEST(CalcVatKeys, LeavesDisplays) {
         shared.exchangeFactor = row.factor;
         shared.currencyName1 = "euro";
         shared.currencyName2 = "pts";
-        testing::RecordingSounds sounds;
-        CalculatorModel model(shared, sounds);  // opens with the values above
-        testing::runScript(model, row.keys);
-        const CalculatorState& s = model.state();
+        Calculator calc{shared};  // opens with the values above
+        const CalculatorState& s = calc.run(row.keys);
         EXPECT_EQ(s.numero, row.numero) << row.keys;
         EXPECT_EQ(s.result, row.result) << row.keys;
         EXPECT_EQ(s.func, row.func) << row.keys;
@@ -129,28 +127,24 @@ TEST(CalcVatKeys, LeavesDisplays) {
     }
 }
 
-TEST(CalcVatKeys, RefusedRateKeepsTheSharedRate) {
+TEST(CalcVatKeys, SharedRateAndKeyHistory) {
     Calculator calc;
     calc.run("21 d.IVA");
     EXPECT_EQ(calc.shared.vatRate, num(21));
-    const CalculatorState& s = calc.run("101 d.IVA");
+    const CalculatorState& s = calc.run("101 d.IVA");  // refused: the rate stays
     EXPECT_EQ(calc.shared.vatRate, num(21));
     EXPECT_EQ(s.errorKind, kErrorShown);
     EXPECT_EQ(s.picture, ErrorPicture::FunctionError);
-}
-
-TEST(CalcVatKeys, LabelsGoToTheKeyHistoryAndReadWellWithoutNames) {
-    Calculator calc;
+    // Without currency names the labels still read well; every label goes to the key history.
     calc.shared.exchangeFactor = num(2);
-    const CalculatorState& s = calc.run("3 currencyTo2");
-    EXPECT_EQ(s.func, "a moneda 2");
+    EXPECT_EQ(calc.run("3 currencyTo2").func, "a moneda 2");
     EXPECT_EQ(calc.run("currencyTo1").func, "a moneda 1");
     EXPECT_EQ(s.numero, "3");
     calc.shared.currencyName2 = "pts";
-    calc.run("historyClear 116 --IVA currencyTo2");
+    calc.run("16 d.IVA historyClear 116 --IVA currencyTo2");
     const std::string indent(18, ' ');
-    const std::vector<std::string> expected = {
-        "1", "11", "116", indent + "-IVA", "100", indent + "a pts", "200"};
+    const std::vector<std::string> expected = {"1",   "11",           "116", indent + "-IVA",
+                                               "100", indent + "a pts", "200"};
     EXPECT_EQ(s.history, expected);
 }
 
