@@ -1,4 +1,5 @@
-// The constant keys: sixteen distinct keys with CODATA values and tool tips.
+// The constant keys: sixteen distinct keys with CODATA values and tool tips; the draws of
+// "rand".
 
 #include <gtest/gtest.h>
 
@@ -30,28 +31,23 @@ TEST(CalcConstants, ValuesAndToolTips) {
     for (const Row& r : rows) {
         const PhysicalConstant* c = findConstant(r.symbol);
         ASSERT_NE(c, nullptr) << r.symbol;
-        EXPECT_EQ(c->value, r.value);
+        EXPECT_EQ(c->value, r.value) << r.symbol;
         EXPECT_EQ(constantToolTip(*c), r.toolTip);
     }
     EXPECT_EQ(findConstant("x"), nullptr);
-}
-
-// The derived constants agree with the defined ones they come from.
-TEST(CalcConstants, DerivedValuesAgree) {
+    // The derived constants agree with the defined ones they come from.
     auto v = [](const char* symbol) { return findConstant(symbol)->value; };
     EXPECT_NEAR(v("F") / (v("NA") * v("e")), 1.0, 1e-14);
     EXPECT_NEAR(v("R") / (v("NA") * v("k")), 1.0, 1e-14);
     EXPECT_NEAR(v("Vm") / (v("R") * 273.15 / 101325.0), 1.0, 1e-14);
     EXPECT_NEAR(v("K") * 4 * 3.141592653589793 * v("Eo"), 1.0, 1e-10);
-}
-
-TEST(CalcConstants, SixteenDistinctKeys) {
+    // Sixteen distinct keys, each with a value and a unit.
     std::set<std::string> symbols, labels;
     for (const PhysicalConstant& c : physicalConstants()) {
         symbols.insert(c.symbol);
         labels.insert(c.label);
-        EXPECT_GT(c.value, 0.0);
-        EXPECT_NE(std::string(c.unit), "");
+        EXPECT_GT(c.value, 0.0) << c.symbol;
+        EXPECT_NE(std::string(c.unit), "") << c.symbol;
     }
     EXPECT_EQ(physicalConstants().size(), 16u);
     EXPECT_EQ(symbols.size(), 16u);

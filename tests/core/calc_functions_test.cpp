@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "core/calc/function_math.h"
 #include "core/text/number_text.h"
@@ -29,200 +28,114 @@ std::string shown(const MathResult& o) {
     return kFailed;
 }
 
-struct Row {
-    Function f;
-    double x;
-    AngleMode mode;
-    bool hyp;
-    std::string expected;
-};
-
-void expectRows(const std::vector<Row>& rows) {
-    for (const Row& r : rows) {
-        const FunctionResult got = evaluateFunction(r.f, r.x, r.mode, r.hyp);
-        EXPECT_EQ(shown(got.outcome), r.expected)
-            << functionLabel(r.f, r.hyp) << " of " << r.x << " in " << angleModeText(r.mode);
-        if (got.outcome.isValue()) {
-            EXPECT_TRUE(std::isfinite(got.outcome.value));
-        }
-    }
-}
-
-TEST(CalcFunctions, TrigonometricKeysFollowTheAngleMode) {
-    expectRows({
-        {F::Sin, 30, A::Deg, false, "0,5"},
-        {F::Sin, 180, A::Deg, false, "0"},  // 1,2E-16 is below the zero threshold
-        {F::Cos, 90, A::Deg, false, "0"},
-        {F::Cos, 60, A::Deg, false, "0,5"},
-        {F::Tan, 45, A::Deg, false, "1"},
-        {F::Tan, 90, A::Deg, false, "Error: Resultado infinito"},
-        {F::Tan, -90, A::Deg, false, "Error: Resultado infinito"},
-        {F::Tan, 100, A::Gra, false, "Error: Resultado infinito"},
-        {F::Sin, 100, A::Gra, false, "1"},
-        {F::Sin, 200, A::Gra, false, "0"},
-        {F::Sin, 1, A::Rad, false, "0,841470984807897"},
-        {F::Cos, 0, A::Rad, false, "1"},
-        {F::Sin, 1e308, A::Deg, false, kFailed},  // the argument overflows in the conversion
-        {F::Asin, 0.5, A::Gra, false, "33,3333333333333"},
-        {F::Asin, 0.5, A::Deg, false, "30"},
-        {F::Asin, -0.5, A::Rad, false, "-0,523598775598299"},
-        {F::Asin, 1, A::Deg, false, kFailed},  // the root in the divisor is 0
-        {F::Asin, -1, A::Deg, false, kFailed},
-        {F::Asin, 1.0000001, A::Deg, false, "Error: | x | > 1"},
-        {F::Acos, 0.5, A::Deg, false, "60"},
-        {F::Acos, 0, A::Gra, false, "100"},
-        {F::Acos, -0.5, A::Rad, false, "2,0943951023932"},
-        {F::Acos, 1, A::Rad, false, kFailed},
-        {F::Acos, -1.5, A::Rad, false, "Error: | x | > 1"},
-        {F::Atan, 1, A::Deg, false, "45"},
-        {F::Atan, 1, A::Gra, false, "50"},
-        {F::Atan, 1e300, A::Deg, false, "90"},  // never reported
-        {F::Atan, -1, A::Rad, false, "-0,785398163397448"},
-    });
-}
-
-TEST(CalcFunctions, HyperbolicKeysIgnoreTheAngleMode) {
-    expectRows({
-        {F::Cos, 0.5, A::Deg, true, "1,12762596520638"},
-        {F::Sin, 1, A::Gra, true, "1,1752011936438"},
-        {F::Tan, 0.5, A::Rad, true, "0,46211715726001"},
-        {F::Sin, 705, A::Deg, true, text::generalText(std::sinh(705.0))},
-        {F::Sin, 705.5, A::Deg, true, "Error: Resultado infinito"},
-        {F::Cos, 706, A::Deg, true, "Error: Resultado infinito"},
-        {F::Sin, -710, A::Deg, true, kFailed},  // e^-x overflows
-        {F::Cos, -710, A::Deg, true, kFailed},
-        {F::Tan, 701, A::Deg, true, "1"},
-        {F::Tan, -710, A::Deg, true, kFailed},
-        {F::Tan, -700, A::Deg, true, "-1"},
-        {F::Asin, 1, A::Deg, true, "0,881373587019543"},
-        {F::Asin, -1, A::Deg, true, "-0,881373587019543"},
-        {F::Asin, -1e7, A::Deg, true, "-16,8112428315183"},  // no cancellation for negatives
-        {F::Asin, 1e200, A::Deg, true, kFailed},             // x² overflows
-        {F::Acos, 2, A::Deg, true, "1,31695789692482"},
-        {F::Acos, 1, A::Deg, true, "0"},
-        {F::Acos, 0.5, A::Deg, true, "Error: | x | < 1"},
-        {F::Acos, -2, A::Deg, true, kFailed},  // the logarithm of a negative number
-        {F::Atan, 0.5, A::Deg, true, "0,549306144334055"},
-        {F::Atan, 1, A::Deg, true, "Error: | x | >= 1"},
-        {F::Atan, -1, A::Deg, true, "Error: | x | >= 1"},
-    });
-}
-
-TEST(CalcFunctions,
-     TheHyperbolicFlagIsClearedByComputedValuesAndAlwaysByTheInverseCosineAndTangent) {
-    struct FlagRow {
+TEST(CalcFunctions, ValuesMessagesFailuresAndTheHyperbolicFlag) {
+    using enum Function;
+    using enum AngleMode;
+    struct Row {
         Function f;
         double x;
+        std::string expected;
+        AngleMode mode = Deg;
+    };
+    const std::string infinite = "Error: Resultado infinito",
+                      range = "Error: Número fuera de rango",
+                      notPositive = "Error: Número negativo ó nulo",
+                      negative = "Error: Número negativo";
+    // clang-format off
+    const Row plain[] = {
+        // The trigonometric keys follow the angle mode.
+        {Sin, 30, "0,5"}, {Cos, 60, "0,5"}, {Cos, 90, "0"}, {Tan, 45, "1"},
+        {Sin, 180, "0"},  // 1,2E-16 is below the zero threshold
+        {Tan, 90, infinite}, {Tan, -90, infinite}, {Tan, 100, infinite, Gra},
+        {Sin, 100, "1", Gra}, {Sin, 1, "0,841470984807897", Rad},
+        {Sin, 1e308, kFailed},  // the argument overflows in the conversion
+        {Asin, 0.5, "33,3333333333333", Gra}, {Asin, 0.5, "30"},
+        {Asin, -0.5, "-0,523598775598299", Rad},
+        {Asin, 1, kFailed},  // the root in the divisor is 0
+        {Asin, 1.0000001, "Error: | x | > 1"}, {Acos, 0.5, "60"}, {Acos, 0, "100", Gra},
+        {Acos, -0.5, "2,0943951023932", Rad}, {Acos, 1, kFailed, Rad},
+        {Acos, -1.5, "Error: | x | > 1", Rad}, {Atan, 1, "45"},
+        {Atan, 1e300, "90"},  // never reported
+        {Atan, -1, "-0,785398163397448", Rad},
+        // The other keys and their domains.
+        {Log, 1000, "3"}, {Log, 0, notPositive}, {Log, -5, notPositive},
+        {Ln, 1, "0"}, {Ln, 0, notPositive},
+        {Square, -3, "9"}, {Square, 1e154, "1E+308"}, {Square, -1.1e154, range},
+        {Cube, -2, "-8"}, {Cube, 5e102, text::generalText(std::pow(5e102, 3.0))},
+        {Cube, 5.1e102, range}, {Pow10, 308, "1E+308"}, {Pow10, -400, "0"}, {Pow10, 309, range},
+        {Exp, 1, "2,71828182845905"}, {Exp, 709, text::generalText(std::exp(709.0))},
+        {Exp, 709.5, range}, {Sqrt, 2, "1,4142135623731"}, {Sqrt, -1, negative},
+        {Reciprocal, 4, "0,25"}, {Reciprocal, 0, "Error: División por cero"},
+        {Reciprocal, 4.9406564584124654e-324, kFailed},  // overflows
+        {CubeRoot, 27, "3"}, {CubeRoot, 0, "0"}, {CubeRoot, -8, kFailed},
+        {Int, -2.1, "-3"}, {Int, 2.9, "2"}, {Fix, -2.1, "-2"}, {Frac, -2.1, "-0,1"},
+        {Fix, -0.5, "0"},  // never "-0"
+        // n! is an exact product up to 170.
+        {Factorial, 0, "1"}, {Factorial, 5, "120"}, {Factorial, 20, "2,43290200817664E+18"},
+        {Factorial, 170, text::generalText(7.257415615307994e306)}, {Factorial, 171, range},
+        {Factorial, 1e300, range}, {Factorial, -1, negative}, {Factorial, -2.5, negative},
+        {Factorial, 2.5, "Error: Número no entero"},
+    };
+    // The hyperbolic keys ignore the angle mode. They clear the flag when they compute a
+    // value; the inverse cosine and tangent on every exit; the other keys never.
+    struct HypRow {
+        Function f;
+        double x;
+        std::string expected;
         bool clears;
+        AngleMode mode = Deg;
     };
-    const std::vector<FlagRow> rows{
-        {F::Sin, 1, true},    {F::Sin, 705.5, false},  {F::Sin, -710, false}, {F::Cos, 1, true},
-        {F::Cos, 706, false}, {F::Tan, 1, true},       {F::Tan, 701, false},  {F::Tan, -710, false},
-        {F::Asin, 1, true},   {F::Asin, 1e200, false}, {F::Acos, 2, true},    {F::Acos, 0.5, true},
-        {F::Acos, -2, true},  {F::Atan, 0.5, true},    {F::Atan, 2, true},
+    const HypRow hyperbolic[] = {
+        {Cos, 0.5, "1,12762596520638", true}, {Sin, 1, "1,1752011936438", true, Gra},
+        {Tan, 0.5, "0,46211715726001", true, Rad},
+        {Sin, 705, text::generalText(std::sinh(705.0)), true},
+        {Sin, 705.5, infinite, false}, {Cos, 706, infinite, false},
+        {Sin, -710, kFailed, false}, {Cos, -710, kFailed, false},  // e^-x overflows
+        {Tan, -710, kFailed, false}, {Tan, 701, "1", false}, {Tan, -700, "-1", true},
+        {Asin, 1, "0,881373587019543", true},
+        {Asin, -1e7, "-16,8112428315183", true},  // no cancellation for negatives
+        {Asin, 1e200, kFailed, false},            // x² overflows
+        {Acos, 2, "1,31695789692482", true}, {Acos, 1, "0", true},
+        {Acos, 0.5, "Error: | x | < 1", true},
+        {Acos, -2, kFailed, true},  // the logarithm of a negative number
+        {Atan, 0.5, "0,549306144334055", true}, {Atan, 1, "Error: | x | >= 1", true},
+        {Atan, -1, "Error: | x | >= 1", true}, {Log, 10, "1", false}, {Sqrt, -1, negative, false},
     };
-    for (const FlagRow& r : rows) {
-        EXPECT_EQ(evaluateFunction(r.f, r.x, A::Deg, true).clearsHyperbolic, r.clears)
-            << functionLabel(r.f, true) << " of " << r.x;
+    // clang-format on
+    for (const Row& r : plain) {
+        const FunctionResult got = evaluateFunction(r.f, r.x, r.mode, false);
+        EXPECT_EQ(shown(got.outcome), r.expected)
+            << functionLabel(r.f, false) << " of " << r.x << " in " << angleModeText(r.mode);
+        EXPECT_FALSE(got.clearsHyperbolic) << functionLabel(r.f, false) << " of " << r.x;
     }
-    // Without the flag nothing is cleared, and the other keys never touch it.
-    EXPECT_FALSE(evaluateFunction(F::Acos, 0.5, A::Deg, false).clearsHyperbolic);
-    EXPECT_FALSE(evaluateFunction(F::Log, 10, A::Deg, true).clearsHyperbolic);
-    EXPECT_FALSE(evaluateFunction(F::Sqrt, -1, A::Deg, true).clearsHyperbolic);
-}
-
-TEST(CalcFunctions, OtherKeysReportTheirDomainErrors) {
-    expectRows({
-        {F::Log, 1000, A::Deg, false, "3"},
-        {F::Log, 0, A::Deg, false, "Error: Número negativo ó nulo"},
-        {F::Log, -5, A::Deg, false, "Error: Número negativo ó nulo"},
-        {F::Ln, 1, A::Deg, false, "0"},
-        {F::Ln, 0, A::Deg, false, "Error: Número negativo ó nulo"},
-        {F::Square, -3, A::Deg, false, "9"},
-        {F::Square, 1e154, A::Deg, false, "1E+308"},
-        {F::Square, -1.1e154, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Cube, -2, A::Deg, false, "-8"},
-        {F::Cube, 5e102, A::Deg, false, text::generalText(std::pow(5e102, 3.0))},
-        {F::Cube, 5.1e102, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Pow10, 308, A::Deg, false, "1E+308"},
-        {F::Pow10, 309, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Pow10, -400, A::Deg, false, "0"},
-        {F::Exp, 1, A::Deg, false, "2,71828182845905"},
-        {F::Exp, 709, A::Deg, false, text::generalText(std::exp(709.0))},
-        {F::Exp, 709.5, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Sqrt, 2, A::Deg, false, "1,4142135623731"},
-        {F::Sqrt, -1, A::Deg, false, "Error: Número negativo"},
-        {F::Reciprocal, 4, A::Deg, false, "0,25"},
-        {F::Reciprocal, 0, A::Deg, false, "Error: División por cero"},
-        {F::Reciprocal, 4.9406564584124654e-324, A::Deg, false, kFailed},  // overflows
-        {F::CubeRoot, 27, A::Deg, false, "3"},
-        {F::CubeRoot, 0, A::Deg, false, "0"},
-        {F::CubeRoot, -8, A::Deg, false, kFailed},
-        {F::Int, -2.1, A::Deg, false, "-3"},
-        {F::Int, 2.9, A::Deg, false, "2"},
-        {F::Fix, -2.1, A::Deg, false, "-2"},
-        {F::Fix, -0.5, A::Deg, false, "0"},  // never "-0"
-        {F::Frac, -2.1, A::Deg, false, "-0,1"},
-        {F::Frac, 7.25, A::Deg, false, "0,25"},
-    });
-}
-
-TEST(CalcFunctions, FactorialIsAnExactProductUpTo170) {
-    expectRows({
-        {F::Factorial, 0, A::Deg, false, "1"},
-        {F::Factorial, 1, A::Deg, false, "1"},
-        {F::Factorial, 5, A::Deg, false, "120"},
-        {F::Factorial, 10, A::Deg, false, "3628800"},
-        {F::Factorial, 20, A::Deg, false, "2,43290200817664E+18"},
-        {F::Factorial, 170, A::Deg, false, text::generalText(7.257415615307994e306)},
-        {F::Factorial, 171, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Factorial, 1e300, A::Deg, false, "Error: Número fuera de rango"},
-        {F::Factorial, -1, A::Deg, false, "Error: Número negativo"},
-        {F::Factorial, -2.5, A::Deg, false, "Error: Número negativo"},
-        {F::Factorial, 2.5, A::Deg, false, "Error: Número no entero"},
-    });
+    for (const HypRow& r : hyperbolic) {
+        const FunctionResult got = evaluateFunction(r.f, r.x, r.mode, true);
+        EXPECT_EQ(shown(got.outcome), r.expected)
+            << functionLabel(r.f, true) << " of " << r.x << " in " << angleModeText(r.mode);
+        EXPECT_EQ(got.clearsHyperbolic, r.clears) << functionLabel(r.f, true) << " of " << r.x;
+    }
     // Every whole n below 23 has an exact factorial in a double.
     double exact = 1;
-    for (int n = 1; n <= 22; ++n) {
-        exact *= n;
-        EXPECT_EQ(factorial(n).value, exact) << n;
-    }
+    for (int n = 1; n <= 22; ++n) EXPECT_EQ(factorial(n).value, exact *= n) << n;
 }
 
-// No argument, however extreme, gives a value that is not a finite number.
+// No argument, however extreme, gives a value that is not a finite number, and every
+// message begins with "Error: ".
 TEST(CalcFunctions, NoKeyGivesInfinityOrNotANumber) {
-    const double extremes[] = {0.0,
-                               -0.0,
-                               1.0,
-                               -1.0,
-                               1e-320,
-                               -1e-320,
-                               0.9999999999999999,
-                               1e15,
-                               -1e15,
-                               1e154,
-                               1e300,
-                               -1e300,
-                               std::numeric_limits<double>::max(),
-                               -std::numeric_limits<double>::max(),
-                               705,
-                               709.7,
-                               709.8,
-                               710,
-                               -709.8};
-    const Function all[] = {F::Sin,   F::Cos,  F::Tan,  F::Asin,       F::Acos,
-                            F::Atan,  F::Log,  F::Ln,   F::Square,     F::Cube,
-                            F::Pow10, F::Exp,  F::Sqrt, F::Reciprocal, F::CubeRoot,
-                            F::Int,   F::Frac, F::Fix,  F::Factorial};
-    for (Function f : all) {
+    const double max = std::numeric_limits<double>::max();
+    const double extremes[] = {0.0,  -0.0,  1.0,   -1.0,  1e-320, -1e-320, 0.9999999999999999,
+                               1e15, -1e15, 1e154, 1e300, -1e300, max,     -max,
+                               705,  709.7, 709.8, 710,   -709.8};
+    for (int f = 0; f <= static_cast<int>(F::Factorial); ++f) {
         for (AngleMode m : {A::Rad, A::Deg, A::Gra}) {
             for (bool hyp : {false, true}) {
                 for (double x : extremes) {
-                    const MathResult o = evaluateFunction(f, x, m, hyp).outcome;
+                    const MathResult o =
+                        evaluateFunction(static_cast<Function>(f), x, m, hyp).outcome;
                     if (o.isValue()) {
-                        EXPECT_TRUE(std::isfinite(o.value)) << functionLabel(f, hyp) << " " << x;
+                        EXPECT_TRUE(std::isfinite(o.value)) << f << " " << x;
                     } else if (o.isReported()) {
-                        EXPECT_EQ(o.message.rfind("Error: ", 0), 0u);
+                        EXPECT_EQ(o.message.rfind("Error: ", 0), 0u) << f << " " << x;
                     }
                 }
             }

@@ -5,7 +5,7 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "core/calc/number_base.h"
 #include "core/text/number_text.h"
@@ -15,94 +15,74 @@ using namespace numeralia::calc;
 
 namespace {
 
-struct Row {
-    std::string display;
-    int base;
-    std::string expected;  // digits or message
-};
+bool isMessage(const std::string& t) { return t.rfind("Error: ", 0) == 0; }
 
 TEST(CalcNumberBase, DisplayWrittenInBase16And8) {
-    const std::vector<Row> rows{
-        {"255", 16, "FF"},
-        {"255", 8, "377"},
-        {"0", 16, "0"},
-        {"-0", 8, "0"},
-        {"-255", 16, "-FF"},
-        {"-8", 8, "-10"},
-        {"&hFF", 8, "377"},  // a typed hexadecimal number
-        {"&h1f", 16, "1F"},
-        {"-&h10", 8, "-20"},
-        {"1,5E+3", 16, "5DC"},
-        {"9007199254740992", 16, "20000000000000"},
+    struct Row {
+        std::string display;
+        int base;
+        std::string expected;  // digits or message
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"255", 16, "FF"}, {"255", 8, "377"}, {"-0", 8, "0"}, {"-255", 16, "-FF"},
+        {"&hFF", 8, "377"}, {"&h1f", 16, "1F"}, {"-&h10", 8, "-20"},  // typed hexadecimal numbers
+        {"1,5E+3", 16, "5DC"}, {"9007199254740992", 16, "20000000000000"},
         {"-9007199254740992", 8, "-400000000000000000"},
         {"9007199254740994", 16, "Error: Número fuera de rango"},
         {"1E+20", 8, "Error: Número fuera de rango"},
         {"&h20000000000001", 16, "Error: Número fuera de rango"},
-        {"2,5", 16, "Error: Número no entero"},
-        {"-0,5", 8, "Error: Número no entero"},
+        {"2,5", 16, "Error: Número no entero"}, {"-0,5", 8, "Error: Número no entero"},
         {"FF", 16, "Error: Entrada no válida"},  // a hexadecimal result is not read as decimal
-        {"12#30", 8, "Error: Entrada no válida"},
-        {"&hXY", 16, "Error: Entrada no válida"},
+        {"12#30", 8, "Error: Entrada no válida"}, {"&hXY", 16, "Error: Entrada no válida"},
         {"", 16, "Error: Entrada no válida"},
     };
+    // clang-format on
     for (const Row& r : rows) {
         const BaseText got = displayInBase(r.display, r.base);
         EXPECT_EQ(got.text, r.expected) << r.display << " in base " << r.base;
-        EXPECT_EQ(got.ok, r.expected.rfind("Error: ", 0) != 0) << r.display;
+        EXPECT_EQ(got.ok, !isMessage(r.expected)) << r.display;
     }
 }
 
 TEST(CalcNumberBase, HexadecimalReadAsDecimal) {
-    const std::vector<std::pair<std::string, std::string>> rows{
-        {"FF", "255"},
-        {"&hFF", "255"},
-        {"&Hff", "255"},
-        {"-FF", "-255"},
-        {"-&h10", "-16"},
-        {"0", "0"},
-        {"000000000000000000000001", "1"},  // leading zeros are no overflow
+    // clang-format off
+    const std::pair<std::string, std::string> rows[] = {
+        {"FF", "255"}, {"&hFF", "255"}, {"&Hff", "255"}, {"-FF", "-255"}, {"-&h10", "-16"},
+        {"0", "0"}, {"000000000000000000000001", "1"},  // leading zeros are no overflow
         {"20000000000000", "9007199254740992"},
         {"20000000000001", "Error: Número fuera de rango"},
         {"FFFFFFFFFFFFFFFFFFFFFFFFFFFF", "Error: Número fuera de rango"},
         {"FFFFFFFFFFFFFFFFFFFFFFFFFFFG", "Error: Entrada no válida"},
-        {"12,5", "Error: Entrada no válida"},
-        {"&h", "Error: Entrada no válida"},
-        {"-", "Error: Entrada no válida"},
-        {"", "Error: Entrada no válida"},
+        {"12,5", "Error: Entrada no válida"}, {"&h", "Error: Entrada no válida"},
+        {"-", "Error: Entrada no válida"}, {"", "Error: Entrada no válida"},
     };
+    // clang-format on
     for (const auto& [display, expected] : rows) {
         const BaseText got = hexadecimalInDecimal(display);
         EXPECT_EQ(got.text, expected) << display;
-        EXPECT_EQ(got.ok, expected.rfind("Error: ", 0) != 0) << display;
+        EXPECT_EQ(got.ok, !isMessage(expected)) << display;
         // The decimal text reads back as the same number.
         if (got.ok) {
             EXPECT_EQ(text::parseNumber(got.text), hexadecimalValue(display).value) << display;
         }
     }
+    const std::pair<char, int> digits[] = {{'A', 10}, {'F', 15}, {'G', -1}, {'a', -1}};
+    for (const auto& [c, value] : digits) EXPECT_EQ(hexDigitValue(c), value) << c;
 }
 
 // Every whole number written in hexadecimal reads back to itself.
 TEST(CalcNumberBase, RoundTrip) {
     double x = 1;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 60; ++i, x *= 2) {
         for (double v : {x, -x, x - 1, x + x / 2}) {
-            if (std::fabs(v) > largestBaseNumber ||
-                v != static_cast<double>(static_cast<long long>(v)))
-                continue;
+            if (std::fabs(v) > largestBaseNumber || v != std::trunc(v)) continue;
             const std::string hex = wholeNumberDigits(v, 16);
             const MathResult back = hexadecimalValue(hex);
             ASSERT_TRUE(back.isValue()) << hex;
             EXPECT_EQ(back.value, v) << hex;
         }
-        x *= 2;
     }
-}
-
-TEST(CalcNumberBase, HexDigitKeys) {
-    EXPECT_EQ(hexDigitValue('A'), 10);
-    EXPECT_EQ(hexDigitValue('F'), 15);
-    EXPECT_EQ(hexDigitValue('G'), -1);
-    EXPECT_EQ(hexDigitValue('a'), -1);
 }
 
 }  // namespace
