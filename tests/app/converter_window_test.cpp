@@ -49,11 +49,6 @@ QPushButton* unit(ConverterWindow& w, const QString& text) {
     return nullptr;
 }
 
-void clickKilometresThenMetres(ConverterWindow& w) {
-    QTest::mouseClick(unit(w, "Kilómetros"), Qt::LeftButton);
-    QTest::mouseClick(unit(w, "¤ Metros {m}"), Qt::LeftButton);
-}
-
 }  // namespace
 
 class ConverterWindowTest : public QObject {
@@ -64,9 +59,12 @@ class ConverterWindowTest : public QObject {
 private slots:
     void init() { p.reset(); }
 
+    // R1 crosses to the Scientific calculator: its key shows the factor and its description.
     void kilometresToMetresCopiedToR1() {
-        ConverterWindow w(p.context);
-        w.show();
+        registerWindows(p.context);
+        auto* converter = static_cast<ConverterWindow*>(p.windows.show(WindowId::Converter));
+        QVERIFY(converter != nullptr);
+        ConverterWindow& w = *converter;
         QCOMPARE(w.windowTitle(), QStringLiteral("Conversiones Numéricas de Magnitudes Físicas"));
         QCOMPARE(box(w, "magnitud"), QStringLiteral("Longitud"));
         QCOMPARE(box(w, "dimension"), QStringLiteral("L"));
@@ -75,7 +73,8 @@ private slots:
         const QColor unselected = buttonColour(km);
         QCOMPARE(unselected, QColor(0xff, 0xe0, 0xc0));
 
-        clickKilometresThenMetres(w);
+        QTest::mouseClick(km, Qt::LeftButton);
+        QTest::mouseClick(unit(w, "¤ Metros {m}"), Qt::LeftButton);
         QCOMPARE(box(w, "primeraUnidad"), QStringLiteral("Kilómetros"));
         QCOMPARE(box(w, "segundaUnidad"), QStringLiteral("¤ Metros {m}"));
         QCOMPARE(box(w, "factor"), QStringLiteral("1000"));
@@ -88,29 +87,21 @@ private slots:
         QCOMPARE(box(w, "factor"), QStringLiteral("1,00e+03"));
         QTest::mouseClick(r1, Qt::LeftButton);
         QCOMPARE(p.state.transitValue1, 1000.0);
-        QCOMPARE(qs(p.state.transitLabel1), QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
+        const QString description = QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}");
+        QCOMPARE(qs(p.state.transitLabel1), description);
 
         // Clicking the first unit again leaves the second as the only one, back in its colour.
         QTest::mouseClick(km, Qt::LeftButton);
         QCOMPARE(box(w, "primeraUnidad"), QStringLiteral("¤ Metros {m}"));
         QCOMPARE(box(w, "factor"), QString());
         QCOMPARE(buttonColour(km), unselected);
-    }
-
-    void r1ReachesTheScientificCalculator() {
-        registerWindows(p.context);
-        auto* converter = static_cast<ConverterWindow*>(p.windows.show(WindowId::Converter));
-        QVERIFY(converter != nullptr);
-        clickKilometresThenMetres(*converter);
-        QTest::mouseClick(child<QPushButton>(converter, "r1"), Qt::LeftButton);
 
         auto* calculator = static_cast<ScientificWindow*>(p.windows.show(WindowId::Scientific));
-        QVERIFY(calculator != nullptr);
-        QVERIFY(activate(calculator));
-        QPushButton* r1 = calculator->keypad().button(calc::KeyId::transit1);
-        QVERIFY(r1 != nullptr);
-        QCOMPARE(r1->toolTip(), QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}"));
-        QTest::mouseClick(r1, Qt::LeftButton);
+        QVERIFY(calculator != nullptr && activate(calculator));
+        QPushButton* calculatorR1 = calculator->keypad().button(calc::KeyId::transit1);
+        QVERIFY(calculatorR1 != nullptr);
+        QCOMPARE(calculatorR1->toolTip(), description);
+        QTest::mouseClick(calculatorR1, Qt::LeftButton);
         QCOMPARE(calculator->displays().numero->text(), QStringLiteral("1000"));
     }
 
