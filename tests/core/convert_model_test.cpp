@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/convert/converter_model.h"
@@ -12,49 +14,37 @@ namespace {
 
 using numeralia::SharedState;
 using numeralia::convert::ConverterModel;
-using numeralia::convert::exponentPattern;
 using numeralia::convert::findMagnitude;
 
 // Buttons of the length table.
-constexpr int kKilometres = 2, kMetres = 5, kInches = 15, kYards = 21, kRods = 23, kCubits = 25,
-              kMiles = 27, kVaras = 34;
-
-struct SelectionRow {
-    const char* what;
-    std::vector<int> clicks;
-    std::string first, second, factor;
-    std::set<int> selected;
-};
+constexpr int kKm = 2, kM = 5, kIn = 15, kYd = 21, kRd = 23, kCubit = 25, kMi = 27, kVara = 34;
+const std::string km = "Kilómetros", m = "¤ Metros {m}", mi = "Miles {mi}";
 
 TEST(ConvertModel, SelectionRules) {
-    const SelectionRow rows[] = {
+    const struct {
+        const char* what;
+        std::vector<int> clicks;
+        std::string first, second, factor;
+        std::set<int> selected;
+    } rows[] = {
+        // clang-format off
         {"nothing", {}, "", "", "", {}},
-        {"one unit", {kKilometres}, "Kilómetros", "", "", {kKilometres}},
-        {"the same unit twice", {kKilometres, kKilometres}, "", "", "", {}},
-        {"a pair", {kKilometres, kMetres}, "Kilómetros", "¤ Metros {m}", "1000",
-         {kKilometres, kMetres}},
-        {"a pair the other way", {kMetres, kKilometres}, "¤ Metros {m}", "Kilómetros", "0,001",
-         {kKilometres, kMetres}},
-        {"first of a pair clicked: the second becomes the first",
-         {kKilometres, kMetres, kKilometres}, "¤ Metros {m}", "", "", {kMetres}},
-        {"then a third unit is the second",
-         {kKilometres, kMetres, kKilometres, kMiles}, "¤ Metros {m}", "Miles {mi}",
-         "0,000621371192237334", {kMetres, kMiles}},
-        {"second of a pair clicked", {kKilometres, kMetres, kMetres}, "Kilómetros", "", "",
-         {kKilometres}},
-        {"a third unit starts over", {kKilometres, kMetres, kMiles}, "Miles {mi}", "", "",
-         {kMiles}},
-        {"and a fourth completes the new pair", {kKilometres, kMetres, kMiles, kMetres},
-         "Miles {mi}", "¤ Metros {m}", "1609,344", {kMiles, kMetres}},
-        {"an empty button does nothing", {kKilometres, 35, -1}, "Kilómetros", "", "",
-         {kKilometres}},
-        {"yards in inches", {kYards, kInches}, "Yards {yd}", "Inches {in}", "36", {kYards, kInches}},
-        {"rods in varas", {kRods, kVaras}, "Rods {rd}", "Varas", "6,01758899192342",
-         {kRods, kVaras}},
-        {"cubits as always shown", {kCubits, kMetres}, "Cubits", "¤ Metros {m}", "45,72",
-         {kCubits, kMetres}},
+        {"one unit", {kKm}, km, "", "", {kKm}},
+        {"the same unit twice", {kKm, kKm}, "", "", "", {}},
+        {"a pair", {kKm, kM}, km, m, "1000", {kKm, kM}},
+        {"a pair the other way", {kM, kKm}, m, km, "0,001", {kKm, kM}},
+        {"first of a pair clicked: the second becomes the first", {kKm, kM, kKm}, m, "", "", {kM}},
+        {"then a third unit is the second", {kKm, kM, kKm, kMi}, m, mi, "0,000621371192237334", {kM, kMi}},
+        {"second of a pair clicked", {kKm, kM, kM}, km, "", "", {kKm}},
+        {"a third unit starts over", {kKm, kM, kMi}, mi, "", "", {kMi}},
+        {"and a fourth completes the new pair", {kKm, kM, kMi, kM}, mi, m, "1609,344", {kMi, kM}},
+        {"an empty button does nothing", {kKm, 35, -1}, km, "", "", {kKm}},
+        {"yards in inches", {kYd, kIn}, "Yards {yd}", "Inches {in}", "36", {kYd, kIn}},
+        {"rods in varas", {kRd, kVara}, "Rods {rd}", "Varas", "6,01758899192342", {kRd, kVara}},
+        {"cubits as always shown", {kCubit, kM}, "Cubits", m, "45,72", {kCubit, kM}},
+        // clang-format on
     };
-    for (const SelectionRow& row : rows) {
+    for (const auto& row : rows) {
         SharedState state;
         ConverterModel model(state);
         for (int click : row.clicks) model.clickUnit(click);
@@ -68,89 +58,81 @@ TEST(ConvertModel, SelectionRules) {
         }
         EXPECT_EQ(selected, row.selected);
         EXPECT_EQ(model.selectedCount(), static_cast<int>(row.selected.size()));
-        if (model.selectedCount() < 2) {
-            EXPECT_EQ(model.conversionFactor(), 0.0);
-        }
+        if (model.selectedCount() < 2) EXPECT_EQ(model.conversionFactor(), 0.0);
     }
 }
 
 TEST(ConvertModel, OpensWithLengthAndItsComputedValues) {
     SharedState state;
     ConverterModel model(state);
-    EXPECT_EQ(model.magnitudeName(), "Longitud");
-    EXPECT_EQ(model.dimension(), "L");
+    EXPECT_EQ(model.magnitudeName() + " " + model.dimension(), "Longitud L");
     EXPECT_EQ(model.unitName(0), "Año Luz {Ly}");
     EXPECT_EQ(model.unitName(34), "Varas");
     EXPECT_EQ(model.unitName(35), "");
     // Inches and rods are computed; yards are three feet in floating point.
-    EXPECT_EQ(model.unitFactor(kInches), 0.3048 / 12);
-    EXPECT_EQ(model.unitFactor(kRods), 10.0584 / 2);
-    EXPECT_EQ(model.unitFactor(kYards), 0.9144000000000001);
-    EXPECT_NE(model.unitFactor(kYards), 0.9144);
-    EXPECT_EQ(model.unitFactor(kCubits), 45.72);
+    EXPECT_EQ(model.unitFactor(kIn), 0.3048 / 12);
+    EXPECT_EQ(model.unitFactor(kRd), 10.0584 / 2);
+    EXPECT_EQ(model.unitFactor(kYd), 0.9144000000000001);
+    EXPECT_NE(model.unitFactor(kYd), 0.9144);
+    EXPECT_EQ(model.unitFactor(kCubit), 45.72);
 }
 
-TEST(ConvertModel, KilometresToMetresThenExpAndR1) {
-    SharedState state;
-    state.transitValue2 = 7;
-    state.transitLabel2 = "antes";
-    ConverterModel model(state);
-    model.clickUnit(kKilometres);
-    model.clickUnit(kMetres);
-    EXPECT_EQ(model.factorText(), "1000");
-    model.showExponential();
-    EXPECT_EQ(model.factorText(), "1,00e+03");
-    EXPECT_EQ(model.conversionFactor(), 1000.0);
-    model.copyToTransit(1);
-    EXPECT_EQ(state.transitValue1, 1000.0);
-    EXPECT_EQ(state.transitLabel1, "Factor de conversión de Kilómetros a ¤ Metros {m}");
-    EXPECT_EQ(state.transitValue2, 7.0);
-    EXPECT_EQ(state.transitLabel2, "antes");
-    model.copyToTransit(3);
-    EXPECT_EQ(state.transitValue3, 1000.0);
-    EXPECT_EQ(state.transitLabel3, state.transitLabel1);
-}
-
-TEST(ConvertModel, ExpOfMilesAndOfNothing) {
-    SharedState state;
-    ConverterModel model(state);
-    model.showExponential();
-    EXPECT_EQ(model.factorText(), "0,00e+00");
-    model.clickUnit(kMiles);
-    model.clickUnit(kMetres);
-    EXPECT_EQ(model.factorText(), "1609,344");
-    model.showExponential();
-    EXPECT_EQ(model.factorText(), "1,6093440e+03");
-}
-
-TEST(ConvertModel, TransitMemoriesNeedAFactorOnShow) {
-    SharedState state;
-    ConverterModel model(state);
-    model.clickUnit(kKilometres);
-    model.copyToTransit(1);
-    model.clickUnit(kMetres);
-    model.clickUnit(kMetres);  // back to one unit: the factor display is empty again
-    model.copyToTransit(2);
-    EXPECT_EQ(state.transitValue1, 0.0);
-    EXPECT_EQ(state.transitLabel1, "");
-    EXPECT_EQ(state.transitValue2, 0.0);
-    EXPECT_EQ(state.transitLabel2, "");
+// "EXP" and "R1" to "R3": a memory takes the factor and its description only while a factor is
+// on show, and the other memories keep what they held.
+TEST(ConvertModel, ExpAndTransitMemories) {
+    const std::string kmToM = "Factor de conversión de Kilómetros a ¤ Metros {m}";
+    const struct {
+        std::vector<int> clicks;
+        bool exp;
+        std::string factor;
+        int memory;
+        double value;  // what the memory holds afterwards
+        std::string label;
+    } rows[] = {
+        // clang-format off
+        {{kKm, kM}, false, "1000", 1, 1000, kmToM},
+        {{kKm, kM}, true, "1,00e+03", 3, 1000, kmToM},
+        {{kMi, kM}, true, "1,6093440e+03", 2, 1609.344, "Factor de conversión de Miles {mi} a ¤ Metros {m}"},
+        {{}, true, "0,00e+00", 0, 0, ""},
+        {{kKm}, false, "", 1, 7, "antes"},
+        {{kKm, kM, kM}, false, "", 2, 7, "antes"},  // back to one unit
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SharedState state;
+        state.transitValue1 = state.transitValue2 = state.transitValue3 = 7;
+        state.transitLabel1 = state.transitLabel2 = state.transitLabel3 = "antes";
+        ConverterModel model(state);
+        for (int click : row.clicks) model.clickUnit(click);
+        if (row.exp) model.showExponential();
+        SCOPED_TRACE(row.factor);
+        EXPECT_EQ(model.factorText(), row.factor);
+        model.copyToTransit(row.memory);
+        const std::array<std::pair<double, std::string>, 3> memories{
+            {{state.transitValue1, state.transitLabel1},
+             {state.transitValue2, state.transitLabel2},
+             {state.transitValue3, state.transitLabel3}}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const bool copied = static_cast<int>(i) + 1 == row.memory;
+            EXPECT_EQ(memories[i], std::pair(copied ? row.value : 7.0,
+                                             copied ? row.label : std::string("antes")))
+                << "R" << i + 1;
+        }
+    }
 }
 
 TEST(ConvertModel, LoadingAMagnitudeResetsTheSelection) {
     SharedState state;
     ConverterModel model(state);
-    model.clickUnit(kKilometres);
-    model.clickUnit(kMetres);
+    model.clickUnit(kKm);
+    model.clickUnit(kM);
     const auto* density = findMagnitude("Densidad");
     ASSERT_NE(density, nullptr);
     model.loadMagnitude(*density);
-    EXPECT_EQ(model.magnitudeName(), "Densidad");
-    EXPECT_EQ(model.dimension(), "M L^-3");
+    EXPECT_EQ(model.magnitudeName() + " " + model.dimension(), "Densidad M L^-3");
     EXPECT_EQ(model.selectedCount(), 0);
-    EXPECT_EQ(model.factorText(), "");
-    EXPECT_EQ(model.firstUnitName(), "");
-    EXPECT_FALSE(model.isSelected(kKilometres));
+    EXPECT_EQ(model.factorText() + model.firstUnitName(), "");
+    EXPECT_FALSE(model.isSelected(kKm));
     EXPECT_EQ(model.conversionFactor(), 0.0);
     // The density table is shorter than the length table: its last buttons are empty.
     const int count = static_cast<int>(density->units.size());
@@ -160,33 +142,25 @@ TEST(ConvertModel, LoadingAMagnitudeResetsTheSelection) {
     EXPECT_EQ(model.selectedCount(), 0);
 }
 
+// As many decimals as significant digits in the factor's text, at least two, at most ten and
+// never nine: trailing zeros of a whole number and leading zeros below 1 do not count, and in
+// the exponent form ("1,2345E-12") only the mantissa does.
 TEST(ConvertModel, ExponentPatternCountsSignificantDigits) {
-    struct Row {
-        double factor;
-        const char* pattern;
-    };
-    const Row rows[] = {
-        {0, "0.00e+00"},
-        {1000, "0.00e+00"},             // trailing zeros of a whole number do not count
-        {1609.344, "0.0000000e+00"},   // "1609,344": eight characters
-        {0.001, "0.00e+00"},           // leading zeros below 1 do not count
-        {0.0254, "0.00e+00"},
-        {0.30479, "0.0000e+00"},
-        {1234.5, "0.00000e+00"},
-        {123456789, "0.00000000e+00"},
-        {1234567891, "0.0000000000e+00"},  // there is no pattern with nine decimals
-        {1.0 / 3, "0.0000000000e+00"},
-        {-1609.344, "0.0000000e+00"},
-        {1e-9, "0.00e+00"},
-        {1.2345e-12, "0.00000e+00"},    // "1,2345E-12": the mantissa has six characters
-        {9.46055e15, "0.00e+00"},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(exponentPattern(row.factor), row.pattern) << row.factor;
+    // clang-format off
+    const std::pair<double, const char*> rows[] = {
+        {0, "0.00e+00"},      {1000, "0.00e+00"},      {1609.344, "0.0000000e+00"},
+        {0.0254, "0.00e+00"}, {0.30479, "0.0000e+00"}, {1234.5, "0.00000e+00"},
+        {1e-9, "0.00e+00"},   {123456789, "0.00000000e+00"}, {1234567891, "0.0000000000e+00"},
+        {1.0 / 3, "0.0000000000e+00"}, {-1609.344, "0.0000000e+00"},
+        {1.2345e-12, "0.00000e+00"},   {9.46055e15, "0.00e+00"}};
+    // clang-format on
+    for (const auto& [factor, pattern] : rows) {
+        EXPECT_EQ(numeralia::convert::exponentPattern(factor), pattern) << factor;
     }
 }
 
 TEST(ConvertModel, MagnitudeMenuOrder) {
+    // clang-format off
     const char* const menu[] = {
         "Aceleración Lineal", "Aceleración Angular", "Bidimensional", "Angulo Sólido", "Densidad",
         "Capacidad Eléctrica", "Carga Eléctrica", "Conductancia Eléctrica",
@@ -195,6 +169,7 @@ TEST(ConvertModel, MagnitudeMenuOrder) {
         "Flujo Magnético", "Masa", "Número de Onda", "Dosis Absorbida", "Potencia", "Presión",
         "Superfície", "Tiempo", "Velocidad Lineal", "Velocidad Angular", "Cinemática",
         "Dinámica", "Volumen"};
+    // clang-format on
     const auto magnitudes = numeralia::convert::magnitudes();
     ASSERT_EQ(magnitudes.size(), std::size(menu));
     for (std::size_t i = 0; i < magnitudes.size(); ++i) {
@@ -205,20 +180,14 @@ TEST(ConvertModel, MagnitudeMenuOrder) {
     EXPECT_EQ(findMagnitude("Temperatura"), nullptr);
 }
 
-}  // namespace
-
-
-namespace {
-
 TEST(ConvertModel, ReadmeCountsTheUnits) {
-    std::ifstream readme(std::string(NUMERALIA_SOURCE_DIR) + "/README.md");
-    std::stringstream text;
-    text << readme.rdbuf();
+    std::stringstream readme;
+    readme << std::ifstream(std::string(NUMERALIA_SOURCE_DIR) + "/README.md").rdbuf();
     const std::string expected =
         "The unit converter offers " + std::to_string(numeralia::convert::totalUnitCount()) +
         " units of " + std::to_string(numeralia::convert::magnitudes().size()) +
         " physical magnitudes";
-    EXPECT_NE(text.str().find(expected), std::string::npos) << expected;
+    EXPECT_NE(readme.str().find(expected), std::string::npos) << expected;
 }
 
 }  // namespace
