@@ -109,8 +109,8 @@ TEST(CalcVatKeys, LeavesDisplays) {
         {num(16), num(0), "4 currencyTo2", "0", "0", "a pts", "16 %"},
         {num(16), num(0), "4 currencyTo1", "0", kFailed, kCleared, "16 %"},
         {num(16), num(1e10), "1 EXP 300 currencyTo2", "0", kFailed, kCleared, "16 %"},
-        {num(16), unset, "4 currencyTo2", "0",
-         "Error: Cambio de moneda sin definir (Preferencias)", kCleared, "16 %"},
+        {num(16), unset, "4 currencyTo2", "0", kFailed, kCleared, "16 %"},
+        {num(16), unset, "4 currencyTo1", "0", kFailed, kCleared, "16 %"},
     };
     for (const auto& row : rows) {
         SharedState shared;

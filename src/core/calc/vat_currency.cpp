@@ -76,7 +76,6 @@ std::string nameOr(const std::string& name, const char* fallback) {
 }
 
 VatCurrencyOutcome convert(double x, const Variant& factor, bool toCurrency2) {
-    if (factor.isUnset()) return refusal("Error: Cambio de moneda sin definir (Preferencias)");
     const std::optional<double> f =
         factor.isNumber() ? std::optional<double>(factor.number) : readFactor(factor.text);
     if (!f) return {};
