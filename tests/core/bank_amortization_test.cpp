@@ -38,10 +38,9 @@ TEST(BankAmortization, EveryRowAgreesWithAMonthByMonthLoop) {
         const float rateSingle = static_cast<float>(loan.yearlyPercent / 1200.0);
         const double r = rateSingle;
         const bool advance = loan.timing == kBeginning;
-        double payment = loan.principal / loan.months;
-        if (r != 0)
-            payment =
-                loan.principal * r / (1 - std::pow(1 + r, -loan.months)) / (advance ? 1 + r : 1.0);
+        const double payment = r == 0 ? loan.principal / loan.months
+                                      : loan.principal * r / (1 - std::pow(1 + r, -loan.months)) /
+                                            (advance ? 1 + r : 1.0);
         const auto table = numeralia::bank::computeLoan(
             loan.principal, rateSingle, static_cast<float>(loan.months), loan.timing);
         ASSERT_EQ(table.rows.size(), static_cast<std::size_t>(loan.months));

@@ -34,7 +34,8 @@ TEST(ConvertModel, SelectionRules) {
         {"a pair", {kKm, kM}, km, m, "1000", {kKm, kM}},
         {"a pair the other way", {kM, kKm}, m, km, "0,001", {kKm, kM}},
         {"first of a pair clicked: the second becomes the first", {kKm, kM, kKm}, m, "", "", {kM}},
-        {"then a third unit is the second", {kKm, kM, kKm, kMi}, m, mi, "0,000621371192237334", {kM, kMi}},
+        {"then a third unit is the second", {kKm, kM, kKm, kMi}, m, mi, "0,000621371192237334",
+         {kM, kMi}},
         {"second of a pair clicked", {kKm, kM, kM}, km, "", "", {kKm}},
         {"a third unit starts over", {kKm, kM, kMi}, mi, "", "", {kMi}},
         {"and a fourth completes the new pair", {kKm, kM, kMi, kM}, mi, m, "1609,344", {kMi, kM}},
@@ -62,7 +63,8 @@ TEST(ConvertModel, SelectionRules) {
     }
 }
 
-TEST(ConvertModel, OpensWithLengthAndItsComputedValues) {
+// The converter opens with the length table; loading another magnitude resets the selection.
+TEST(ConvertModel, OpensWithLengthThenLoadsAMagnitude) {
     SharedState state;
     ConverterModel model(state);
     EXPECT_EQ(model.magnitudeName() + " " + model.dimension(), "Longitud L");
@@ -75,6 +77,23 @@ TEST(ConvertModel, OpensWithLengthAndItsComputedValues) {
     EXPECT_EQ(model.unitFactor(kYd), 0.9144000000000001);
     EXPECT_NE(model.unitFactor(kYd), 0.9144);
     EXPECT_EQ(model.unitFactor(kCubit), 45.72);
+
+    model.clickUnit(kKm);
+    model.clickUnit(kM);
+    const auto* density = findMagnitude("Densidad");
+    ASSERT_NE(density, nullptr);
+    model.loadMagnitude(*density);
+    EXPECT_EQ(model.magnitudeName() + " " + model.dimension(), "Densidad M L^-3");
+    EXPECT_EQ(model.selectedCount(), 0);
+    EXPECT_EQ(model.factorText() + model.firstUnitName(), "");
+    EXPECT_FALSE(model.isSelected(kKm));
+    EXPECT_EQ(model.conversionFactor(), 0.0);
+    // The density table is shorter than the length table: its last buttons are empty.
+    const int count = static_cast<int>(density->units.size());
+    EXPECT_TRUE(model.isActive(count - 1));
+    EXPECT_FALSE(model.isActive(count));
+    model.clickUnit(count);
+    EXPECT_EQ(model.selectedCount(), 0);
 }
 
 // "EXP" and "R1" to "R3": a memory takes the factor and its description only while a factor is
@@ -92,7 +111,8 @@ TEST(ConvertModel, ExpAndTransitMemories) {
         // clang-format off
         {{kKm, kM}, false, "1000", 1, 1000, kmToM},
         {{kKm, kM}, true, "1,00e+03", 3, 1000, kmToM},
-        {{kMi, kM}, true, "1,6093440e+03", 2, 1609.344, "Factor de conversión de Miles {mi} a ¤ Metros {m}"},
+        {{kMi, kM}, true, "1,6093440e+03", 2, 1609.344,
+         "Factor de conversión de Miles {mi} a ¤ Metros {m}"},
         {{}, true, "0,00e+00", 0, 0, ""},
         {{kKm}, false, "", 1, 7, "antes"},
         {{kKm, kM, kM}, false, "", 2, 7, "antes"},  // back to one unit
@@ -108,38 +128,15 @@ TEST(ConvertModel, ExpAndTransitMemories) {
         SCOPED_TRACE(row.factor);
         EXPECT_EQ(model.factorText(), row.factor);
         model.copyToTransit(row.memory);
-        const std::array<std::pair<double, std::string>, 3> memories{
-            {{state.transitValue1, state.transitLabel1},
-             {state.transitValue2, state.transitLabel2},
-             {state.transitValue3, state.transitLabel3}}};
-        for (std::size_t i = 0; i < 3; ++i) {
-            const bool copied = static_cast<int>(i) + 1 == row.memory;
-            EXPECT_EQ(memories[i], std::pair(copied ? row.value : 7.0,
-                                             copied ? row.label : std::string("antes")))
-                << "R" << i + 1;
+        const double values[] = {state.transitValue1, state.transitValue2, state.transitValue3};
+        const std::string labels[] = {state.transitLabel1, state.transitLabel2,
+                                      state.transitLabel3};
+        for (int i = 0; i < 3; ++i) {
+            const bool copied = i + 1 == row.memory;
+            EXPECT_EQ(values[i], copied ? row.value : 7.0) << "R" << i + 1;
+            EXPECT_EQ(labels[i], copied ? row.label : "antes") << "R" << i + 1;
         }
     }
-}
-
-TEST(ConvertModel, LoadingAMagnitudeResetsTheSelection) {
-    SharedState state;
-    ConverterModel model(state);
-    model.clickUnit(kKm);
-    model.clickUnit(kM);
-    const auto* density = findMagnitude("Densidad");
-    ASSERT_NE(density, nullptr);
-    model.loadMagnitude(*density);
-    EXPECT_EQ(model.magnitudeName() + " " + model.dimension(), "Densidad M L^-3");
-    EXPECT_EQ(model.selectedCount(), 0);
-    EXPECT_EQ(model.factorText() + model.firstUnitName(), "");
-    EXPECT_FALSE(model.isSelected(kKm));
-    EXPECT_EQ(model.conversionFactor(), 0.0);
-    // The density table is shorter than the length table: its last buttons are empty.
-    const int count = static_cast<int>(density->units.size());
-    EXPECT_TRUE(model.isActive(count - 1));
-    EXPECT_FALSE(model.isActive(count));
-    model.clickUnit(count);
-    EXPECT_EQ(model.selectedCount(), 0);
 }
 
 // As many decimals as significant digits in the factor's text, at least two, at most ten and
