@@ -20,7 +20,7 @@ class CalculatorAdapter : public WindowAdapter {
   private:
     std::string pressKey(std::string_view line);
     std::string type(std::string_view text);
-    std::string keyDown(std::string_view spec);
+    std::string keyDown(std::string_view chord);
     std::string select(std::string_view index);
 
     calc::CalculatorModel model_;
