@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,11 +24,12 @@ using testing::FakeSoundPlayer;
 constexpr const char* kExample = "16,0,0,0,0,0,0,0,,,,\"euro\",\"pts\",166.386,\"avanzada\",1\r\n";
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() / ("numeralia-settings-" + std::string(info->name()) + "-" +
-                                               std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        folder_ = fs::temp_directory_path() /
+                  ("numeralia-settings-" + std::string(info->name()) + "-" +
+                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -41,111 +43,84 @@ protected:
         std::ofstream(folder_ / "pref", std::ios::binary) << bytes;
     }
     std::string readPref() const {
-        std::ifstream in(folder_ / "pref", std::ios::binary);
         std::stringstream s;
-        s << in.rdbuf();
+        s << std::ifstream(folder_ / "pref", std::ios::binary).rdbuf();
         return s.str();
     }
     int fileCount() const {
-        int n = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_)) ++n;
-        return n;
+        return static_cast<int>(
+            std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+    // Saves a fresh state into `into` and expects a failure whose message names the file and
+    // gives the reason, when one is given.
+    void expectSaveFails(const std::string& into, const std::string& reason = "") const {
+        SharedState state;
+        state.programFolder = into;
+        const SaveResult saved = saveSettings(state);
+        EXPECT_FALSE(saved.ok);
+        EXPECT_NE(saved.message.find(into + "pref"), std::string::npos) << saved.message;
+        if (!reason.empty()) {
+            EXPECT_NE(saved.message.find(reason), std::string::npos) << saved.message;
+        }
     }
 
     fs::path folder_;
     FakeSoundPlayer sounds_;
 };
 
-TEST_F(SettingsFile, FirstRunWritesTheInitialValues) {
-    SharedState state;
-    loadSettings(state, folder(), sounds_);
-    EXPECT_EQ(state.programFolder, folder() + "/");
+TEST_F(SettingsFile, FirstRunWritesTheInitialValuesAndLaterRunsKeepTheFileByteForByte) {
+    SharedState first;
+    loadSettings(first, folder(), sounds_);
+    EXPECT_EQ(first.programFolder, folder() + "/");
     EXPECT_TRUE(sounds_.played.empty());  // sounds are off without a file
-    const SaveResult saved = saveSettings(state);
+    const SaveResult saved = saveSettings(first);
     EXPECT_TRUE(saved.ok) << saved.message;
     EXPECT_EQ(readPref(), ",0,0,0,0,0,0,0,,,,,,,,0\r\n");
     EXPECT_EQ(fileCount(), 1);  // no temporary file left behind
-}
 
-TEST_F(SettingsFile, ExampleReadsBackAndWritesBackByteForByte) {
     writePref(kExample);
     SharedState state;
     state.statCountX = 12;
     state.statCountY = 3;
     loadSettings(state, folder(), sounds_);
-    EXPECT_EQ(state.vatRate, Variant::fromNumber(16));
-    EXPECT_EQ(state.currencyName2, "pts");
-    EXPECT_EQ(state.exchangeFactor, Variant::fromNumber(166.386));
-    EXPECT_EQ(state.calculatorModel, "avanzada");
-    EXPECT_EQ(state.soundOn, 1);
-    EXPECT_EQ(state.statCountX, 0);
-    EXPECT_EQ(state.statCountY, 0);
-    const std::vector<FakeSoundPlayer::Play> start{{"manager.wav", false}};
-    EXPECT_EQ(sounds_.played, start);
-
+    EXPECT_EQ(state.statCountX + state.statCountY, 0);
+    EXPECT_EQ(sounds_.played, (std::vector<FakeSoundPlayer::Play>{{"manager.wav", false}}));
     writePref("garbage that must be replaced");
     EXPECT_TRUE(saveSettings(state).ok);
     EXPECT_EQ(readPref(), kExample);
 }
 
-TEST_F(SettingsFile, FileCutAfterTheNinthField) {
-    writePref("16,1,2,3,4,5,6,7,\"Factor de conversión\"");
-    SharedState state;
-    loadSettings(state, folder(), sounds_);
-    EXPECT_EQ(state.transitValue3, 7);
-    EXPECT_EQ(state.transitLabel1, "Factor de conversión");
-    EXPECT_EQ(state.transitLabel2, "");
-    EXPECT_EQ(state.currencyName1, "");
-    EXPECT_TRUE(state.exchangeFactor.isUnset());
-    EXPECT_EQ(state.calculatorModel, "");
-    EXPECT_EQ(state.soundOn, 0);
-    EXPECT_TRUE(sounds_.played.empty());
-}
-
-TEST_F(SettingsFile, UnreadableFileStartsWithInitialValues) {
+TEST_F(SettingsFile, UnreadableFileOrFolderStartsWithInitialValues) {
     fs::create_directory(folder_ / "pref");  // a folder where the file should be
-    SharedState state;
-    loadSettings(state, folder(), sounds_);
-    EXPECT_EQ(state.memory1, 0);
-    EXPECT_TRUE(state.vatRate.isUnset());
-
-    SharedState missing;
-    loadSettings(missing, (folder_ / "no-such-folder").string(), sounds_);
-    EXPECT_EQ(missing.soundOn, 0);
+    for (const fs::path& where : {folder_, folder_ / "no-such-folder"}) {
+        SharedState state;
+        loadSettings(state, where.string(), sounds_);
+        EXPECT_EQ(state.memory1, 0);
+        EXPECT_TRUE(state.vatRate.isUnset());
+        EXPECT_EQ(state.soundOn, 0);
+    }
 }
 
-TEST_F(SettingsFile, WriteFailureIsReportedAndLeavesNoTemporaryFile) {
+TEST_F(SettingsFile, FailedWritesAreReportedAndKeepTheOldFile) {
+    writePref(kExample);
+    expectSaveFails(folder() + "/pref/", "no existe");  // a regular file used as folder
+    EXPECT_EQ(readPref(), kExample);
+
     // pref is a non-empty folder: the temporary file is written but cannot replace it.
+    fs::remove(folder_ / "pref");
     fs::create_directory(folder_ / "pref");
     std::ofstream(folder_ / "pref" / "inside") << "x";
-    SharedState state;
-    state.programFolder = folder() + "/";
-    const SaveResult saved = saveSettings(state);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.message.find(folder() + "/pref"), std::string::npos) << saved.message;
-    EXPECT_EQ(fileCount(), 1);
-}
-
-TEST_F(SettingsFile, FolderThatIsAFileCannotBeWritten) {
-    writePref("x");
-    SharedState state;
-    state.programFolder = folder() + "/pref/";  // a regular file used as folder
-    const SaveResult saved = saveSettings(state);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.message.find("no existe"), std::string::npos) << saved.message;
-    EXPECT_EQ(readPref(), "x");
+    expectSaveFails(folder() + "/");
+    EXPECT_EQ(fileCount(), 1);  // the temporary file is gone
 }
 
 #ifndef _WIN32
 TEST_F(SettingsFile, ReadOnlyFolderKeepsTheOldFile) {
     writePref(kExample);
     ::chmod(folder_.c_str(), 0555);
-    if (::access(folder_.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore modes";
-    SharedState state;
-    state.programFolder = folder() + "/";
-    const SaveResult saved = saveSettings(state);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.message.find("permiso"), std::string::npos) << saved.message;
+    if (::access(folder_.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore modes";
+    expectSaveFails(folder() + "/", "permiso");
     EXPECT_EQ(readPref(), kExample);
 }
 #endif
@@ -153,15 +128,11 @@ TEST_F(SettingsFile, ReadOnlyFolderKeepsTheOldFile) {
 TEST_F(SettingsFile, EncodingAppliesToTheWholeLine) {
     // A stand-in for an 8-bit code page: upper case in the file, lower case in the program.
     class UpperCase : public FileTextEncoding {
-    public:
-        std::string toFile(std::string_view s) const override {
+        std::string toFile(std::string_view s) const override { return mapped(s, ::toupper); }
+        std::string fromFile(std::string_view s) const override { return mapped(s, ::tolower); }
+        static std::string mapped(std::string_view s, int (*f)(int)) {
             std::string r(s);
-            for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            return r;
-        }
-        std::string fromFile(std::string_view s) const override {
-            std::string r(s);
-            for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : r) c = static_cast<char>(f(static_cast<unsigned char>(c)));
             return r;
         }
     } upper;

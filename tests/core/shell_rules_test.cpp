@@ -12,101 +12,51 @@ namespace numeralia {
 namespace {
 
 using testing::FakeSoundPlayer;
+using Plays = std::vector<FakeSoundPlayer::Play>;
 
 TEST(ProgramFolder, AppendsTheSeparatorOnlyWhenMissing) {
-    struct Row {
-        const char* reported;
-        char separator;
-        const char* folder;
-    };
-    const Row rows[] = {
-        {"C:\\", '\\', "C:\\"},          // root of a drive: one separator only
-        {"C:\\A", '\\', "C:\\A\\"},      // four characters
-        {"C:\\CALC", '\\', "C:\\CALC\\"},
-        {"D:\\Programas\\Numeralia", '\\', "D:\\Programas\\Numeralia\\"},
-        {"C:/A/", '\\', "C:/A/"},        // a forward slash counts as a separator too
-        {"/", '/', "/"},
-        {"/ab", '/', "/ab/"},            // short paths keep their separator
-        {"/opt/numeralia", '/', "/opt/numeralia/"},
-        {"/opt/numeralia/", '/', "/opt/numeralia/"},
+    // clang-format off
+    const std::tuple<const char*, char, const char*> rows[] = {
+        {"C:\\", '\\', "C:\\"},  // root of a drive: one separator only
+        {"C:\\A", '\\', "C:\\A\\"}, {"C:/A/", '\\', "C:/A/"},  // "/" is a separator too
+        {"/", '/', "/"}, {"/ab", '/', "/ab/"}, {"/opt/numeralia/", '/', "/opt/numeralia/"},
         {"", '/', ""},
     };
-    for (const Row& r : rows) EXPECT_EQ(programFolderFrom(r.reported, r.separator), r.folder) << r.reported;
-}
-
-TEST(ProgramFolder, SettingsFileIsPrefInTheFolder) {
-    struct Row {
-        const char* reported;
-        char separator;
-        const char* file;
-    };
-    const Row rows[] = {
-        {"C:\\", '\\', "C:\\pref"},
-        {"C:\\A", '\\', "C:\\A\\pref"},
-        {"/ab", '/', "/ab/pref"},
-        {"/", '/', "/pref"},
-    };
-    for (const Row& r : rows) {
+    // clang-format on
+    for (const auto& [reported, separator, folder] : rows) {
         SharedState state;
-        state.programFolder = programFolderFrom(r.reported, r.separator);
-        EXPECT_EQ(settingsFilePath(state), r.file) << r.reported;
+        state.programFolder = programFolderFrom(reported, separator);
+        EXPECT_EQ(state.programFolder, folder) << reported;
+        EXPECT_EQ(settingsFilePath(state), std::string(folder) + "pref") << reported;
     }
-}
-
-TEST(Sounds, CueSoundFiles) {
-    const std::pair<int, const char*> rows[] = {
-        {1, "hey.wav"}, {2, "ooh.wav"}, {3, "pato.wav"}, {4, "tic.wav"},
-        {0, ""},        {5, ""},        {-1, ""},        {32767, ""},
-    };
-    for (const auto& [cue, file] : rows) EXPECT_EQ(cueSoundFile(cue), file) << cue;
 }
 
 TEST(Sounds, PlayOnlyWithTheSoundSwitchOn) {
-    struct Row {
-        std::int16_t soundOn;
-        std::int16_t soundCue;
-        std::vector<FakeSoundPlayer::Play> expected;
-    };
-    const Row rows[] = {
-        {1, 1, {{"hey.wav", true}}},
-        {1, 3, {{"pato.wav", true}}},
-        {1, 4, {{"tic.wav", true}}},
+    // clang-format off
+    const std::tuple<std::int16_t, std::int16_t, Plays> rows[] = {
+        {1, 1, {{"hey.wav", true}}}, {1, 2, {{"ooh.wav", true}}}, {1, 3, {{"pato.wav", true}}},
+        {1, 4, {{"tic.wav", true}}}, {1, 5, {}}, {1, -1, {}},
         {1, 0, {}},  // the lottery has not set a cue yet
-        {1, 9, {}},
-        {0, 2, {}},
-        {2, 2, {}},  // only 1 switches the sounds on
+        {0, 2, {}}, {2, 2, {}},  // only 1 switches the sounds on
     };
-    for (const Row& r : rows) {
+    // clang-format on
+    for (const auto& [soundOn, soundCue, expected] : rows) {
         SharedState state;
-        state.soundOn = r.soundOn;
-        state.soundCue = r.soundCue;
+        state.soundOn = soundOn;
+        state.soundCue = soundCue;
         FakeSoundPlayer player;
         playCueSound(state, player);
-        EXPECT_EQ(player.played, r.expected) << r.soundOn << " " << r.soundCue;
-        EXPECT_EQ(state.soundCue, r.soundCue);  // playing the cue never changes it
+        EXPECT_EQ(player.played, expected) << soundOn << " " << soundCue;
+        EXPECT_EQ(state.soundCue, soundCue);  // playing the cue never changes it
     }
 }
 
-TEST(Sounds, PlayWavePassesTheWaitFlag) {
-    SharedState state;
-    FakeSoundPlayer player;
-    playWave(state, player, "pato.wav", true);
-    EXPECT_TRUE(player.played.empty());
-    state.soundOn = 1;
-    playWave(state, player, "pato.wav", true);
-    playWave(state, player, "manager.wav", false);
-    const std::vector<FakeSoundPlayer::Play> expected{{"pato.wav", true}, {"manager.wav", false}};
-    EXPECT_EQ(player.played, expected);
-}
-
 TEST(ProgramMenu, CalculatorButtonFollowsTheModelUsedLast) {
+    // Only "normalita" opens the Normal model: case and blanks count.
     const std::pair<const char*, MenuTarget> rows[] = {
-        {"normalita", MenuTarget::NormalModel},
-        {"avanzada", MenuTarget::ScientificModel},
-        {"", MenuTarget::ScientificModel},
-        {"Normalita", MenuTarget::ScientificModel},   // case counts
-        {"normalita ", MenuTarget::ScientificModel},  // so do blanks
-        {"normal", MenuTarget::ScientificModel},
+        {"normalita", MenuTarget::NormalModel},      {"avanzada", MenuTarget::ScientificModel},
+        {"", MenuTarget::ScientificModel},           {"Normalita", MenuTarget::ScientificModel},
+        {"normalita ", MenuTarget::ScientificModel}, {"normal", MenuTarget::ScientificModel},
     };
     for (const auto& [model, target] : rows) {
         SharedState state;
