@@ -205,8 +205,6 @@ void ScientificWindow::runKey(KeyId id, bool typed) {
 void ScientificWindow::refresh() {
     displays_->refresh(model_.state());
     refreshFunctionKeys(*keypad_, model_);
-    // A key may have changed a shared setting shown here (the VAT rate).
-    status_->setSoundOn(context_.state.soundOn == 1);
 }
 
 void ScientificWindow::refreshOnActivation() {
