@@ -77,7 +77,7 @@ TEST(CalcNumberBase, RoundTrip) {
     for (int i = 0; i < 60; ++i, x *= 2) {
         for (double v : {x, -x, x - 1, x + x / 2}) {
             if (std::fabs(v) > largestBaseNumber || v != std::trunc(v)) continue;
-            const std::string hex = wholeNumberDigits(v, 16);
+            const std::string hex = text::wholeNumberText(v, 16);
             const MathResult back = hexadecimalValue(hex);
             ASSERT_TRUE(back.isValue()) << hex;
             EXPECT_EQ(back.value, v) << hex;

@@ -53,18 +53,6 @@ int hexDigitValue(char c) {
     return -1;
 }
 
-std::string wholeNumberDigits(double value, int base) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::uint64_t magnitude = static_cast<std::uint64_t>(std::fabs(value));
-    std::string reversed;
-    do {
-        reversed.push_back(digits[magnitude % static_cast<std::uint64_t>(base)]);
-        magnitude /= static_cast<std::uint64_t>(base);
-    } while (magnitude != 0);
-    if (value < 0) reversed.push_back('-');
-    return {reversed.rbegin(), reversed.rend()};
-}
-
 BaseText displayInBase(std::string_view display, int base) {
     const std::string_view bare =
         !display.empty() && display.front() == '-' ? display.substr(1) : display;
@@ -81,7 +69,7 @@ BaseText displayInBase(std::string_view display, int base) {
     const double x = read.value;
     if (x != std::trunc(x)) return {false, message::notWhole};
     if (std::fabs(x) > largestBaseNumber) return {false, message::outOfRange};
-    return {true, wholeNumberDigits(x, base)};
+    return {true, text::wholeNumberText(x, base)};
 }
 
 MathResult hexadecimalValue(std::string_view display) { return readHexadecimal(display); }
@@ -89,7 +77,7 @@ MathResult hexadecimalValue(std::string_view display) { return readHexadecimal(d
 BaseText hexadecimalInDecimal(std::string_view display) {
     const MathResult read = readHexadecimal(display);
     if (!read.isValue()) return {false, read.message};
-    return {true, wholeNumberDigits(read.value, 10)};
+    return {true, text::wholeNumberText(read.value, 10)};
 }
 
 }  // namespace numeralia::calc

@@ -35,8 +35,6 @@ MathResult hexadecimalValue(std::string_view display);
 // the general text would round it to 15 digits).
 BaseText hexadecimalInDecimal(std::string_view display);
 
-// Digits of a whole number in base 8, 10 or 16; the number must be within ±2^53.
-std::string wholeNumberDigits(double value, int base);
 
 // The value of a hexadecimal digit key "A" to "F" (10 to 15), or -1 for any other text.
 int hexDigitValue(char c);

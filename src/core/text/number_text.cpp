@@ -207,4 +207,16 @@ std::optional<double> parseFileNumber(std::string_view s) {
     return detail::readDecimal(n.negative, n.intDigits, n.fracDigits, n.exponent);
 }
 
+std::string wholeNumberText(double value, int base) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::uint64_t magnitude = static_cast<std::uint64_t>(std::fabs(value));
+    std::string reversed;
+    do {
+        reversed.push_back(digits[magnitude % static_cast<std::uint64_t>(base)]);
+        magnitude /= static_cast<std::uint64_t>(base);
+    } while (magnitude != 0);
+    if (value < 0) reversed.push_back('-');
+    return {reversed.rbegin(), reversed.rend()};
+}
+
 }  // namespace numeralia::text

@@ -64,6 +64,10 @@ std::string signBlankText(double x, char decimalMark = ',');
 // placeholder or decimal place gives generalText(x).
 std::string formatPattern(double x, std::string_view pattern);
 
+// The digits of a whole number in base 8, 10 or 16 (capital letters, "-" for negatives, no
+// prefix); the number must be within ±2^53.
+std::string wholeNumberText(double x, int base);
+
 // Numbers in the settings file: point as decimal separator, up to 15 significant digits,
 // exponent written as E, sign, at least two digits, with the thresholds of the general text
 // (166.386, -0.5, 1.5E+20, 1E-05). The reader takes exactly what the writer writes and its
