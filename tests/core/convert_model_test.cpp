@@ -59,7 +59,9 @@ TEST(ConvertModel, SelectionRules) {
         }
         EXPECT_EQ(selected, row.selected);
         EXPECT_EQ(model.selectedCount(), static_cast<int>(row.selected.size()));
-        if (model.selectedCount() < 2) EXPECT_EQ(model.conversionFactor(), 0.0);
+        if (model.selectedCount() < 2) {
+            EXPECT_EQ(model.conversionFactor(), 0.0);
+        }
     }
 }
 
