@@ -26,7 +26,7 @@ TEST(CalcMemories, AddRecallAndClear) {
     for (const auto& row : rows) {
         SharedState shared;
         shared.memory1 = row.before;
-        Calculator calc{shared};  // opens with the memory above
+        Calculator calc{shared, {}};  // opens with the memory above
         const CalculatorState& s = calc.run(row.keys);
         EXPECT_EQ(s.memories[0], row.box) << row.keys;
         EXPECT_EQ(calc.shared.memory1, row.after) << row.keys;

@@ -118,7 +118,7 @@ TEST(CalcVatKeys, LeavesDisplays) {
         shared.exchangeFactor = row.factor;
         shared.currencyName1 = "euro";
         shared.currencyName2 = "pts";
-        Calculator calc{shared};  // opens with the values above
+        Calculator calc{shared, {}};  // opens with the values above
         const CalculatorState& s = calc.run(row.keys);
         EXPECT_EQ(s.numero, row.numero) << row.keys;
         EXPECT_EQ(s.result, row.result) << row.keys;
