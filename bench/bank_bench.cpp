@@ -9,16 +9,9 @@
 #include "app/bank/bank_window.h"
 #include "core/bank/bank_model.h"
 
+#include "quiet_platform.h"
+
 namespace {
-
-struct QuietSounds : numeralia::SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct YesDialogs : numeralia::Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-};
 
 void enterLoan(numeralia::bank::BankModel& model) {
     model.chooseYears();
@@ -33,8 +26,8 @@ void enterLoan(numeralia::bank::BankModel& model) {
 // A window model with quiet platform fakes.
 struct ModelUnderTest {
     numeralia::SharedState shared;
-    QuietSounds sounds;
-    YesDialogs dialogs;
+    numeralia::bench::QuietSounds sounds;
+    numeralia::bench::YesDialogs dialogs;
     numeralia::bank::BankModel model{shared, sounds, dialogs};
 };
 
@@ -80,10 +73,11 @@ BENCHMARK(BM_LoanTable1200MonthsAllTexts)->Unit(benchmark::kMillisecond);
 static void BM_WindowShowsTable1200Months(benchmark::State& state) {
     application();
     numeralia::SharedState shared;
-    QuietSounds sounds;
-    YesDialogs dialogs;
+    numeralia::bench::QuietSounds sounds;
+    numeralia::bench::YesDialogs dialogs;
+    numeralia::bench::NoFiles files;
     numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{shared, sounds, dialogs, windows};
+    numeralia::app::AppContext context{shared, sounds, dialogs, windows, files};
     numeralia::app::BankWindow window(context);
     window.show();
     QApplication::processEvents();

@@ -11,20 +11,7 @@
 #include "app/bank/bank_window.h"
 #include "app/shell/printing.h"
 
-namespace {
-
-struct QuietSounds : numeralia::SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct YesDialogs : numeralia::Dialogs {
-    void inform(const std::string& title, const std::string& text) override {
-        std::printf("%s: %s\n", title.c_str(), text.c_str());
-    }
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-};
-
-}  // namespace
+#include "quiet_platform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -47,10 +34,12 @@ int main(int argc, char** argv) {
     numeralia::SharedState state;
     state.soundOn = 1;
     state.currencyName1 = "euro";
-    QuietSounds sounds;
-    YesDialogs dialogs;
+    numeralia::bench::QuietSounds sounds;
+    numeralia::bench::YesDialogs dialogs;
+    dialogs.print = true;
+    numeralia::bench::NoFiles files;
     numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{state, sounds, dialogs, windows};
+    numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
     auto* window = new numeralia::app::BankWindow(context);
     auto& model = window->model();
     auto type = [&](const char* keys) {

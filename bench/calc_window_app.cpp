@@ -7,18 +7,7 @@
 #include "app/shell/window_registry.h"
 #include "core/calc/key_catalog.h"
 
-namespace {
-
-struct SilentSounds : numeralia::SoundPlayer {
-    void playWave(const std::string&, bool) override {}
-};
-
-struct NoDialogs : numeralia::Dialogs {
-    void inform(const std::string&, const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-}  // namespace
+#include "quiet_platform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -29,10 +18,11 @@ int main(int argc, char** argv) {
     state.soundOn = 1;
     state.memory1 = 1234.5;
     state.transitLabel1 = "Factor de conversión de Kilómetros a Metros";
-    SilentSounds sounds;
-    NoDialogs dialogs;
+    numeralia::bench::QuietSounds sounds;
+    numeralia::bench::YesDialogs dialogs;
+    numeralia::bench::NoFiles files;
     numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{state, sounds, dialogs, windows};
+    numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
     numeralia::app::ScientificWindow window(context);
     for (int i = 1; i < argc; ++i) {
         if (const auto id = numeralia::calc::keyByName(argv[i])) window.runKey(*id);

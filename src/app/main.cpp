@@ -4,6 +4,7 @@
 #include "app/shell/font_warmup.h"
 #include "app/shell/program_menu_widgets.h"
 #include "app/shell/qt_dialogs.h"
+#include "app/shell/qt_file_dialogs.h"
 #include "app/shell/qt_sound_player.h"
 #include "app/shell/startup_probe.h"
 #include "app/shell/window_catalog.h"
@@ -20,8 +21,9 @@ int main(int argc, char** argv) {
     SharedState state;
     app::QtSoundPlayer sounds(state);
     app::QtDialogs dialogs;
+    app::QtFileDialogs files;
     app::WindowRegistry windows;
-    app::AppContext context{state, sounds, dialogs, windows};
+    app::AppContext context{state, sounds, dialogs, windows, files};
     app::registerWindows(context);
 
     // The Program menu is the first window; the program ends when it closes, whatever

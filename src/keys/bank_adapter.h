@@ -5,21 +5,10 @@
 #include <vector>
 
 #include "core/bank/bank_model.h"
+#include "keys/scripted_platform.h"
 #include "keys/window_adapter.h"
 
 namespace numeralia::keys {
-
-// Answers the window's questions from the script and keeps its messages for the state.
-struct ScriptedDialogs : Dialogs {
-    bool answer = true;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-    void inform(const std::string&, const std::string& text) override { messages.push_back(text); }
-    bool askYesNo(const std::string&, const std::string& text) override {
-        questions.push_back(text);
-        return answer;
-    }
-};
 
 class BankAdapter : public WindowAdapter {
   public:

@@ -21,8 +21,9 @@ struct Program {
     SharedState state;
     FakeSoundPlayer sounds;
     FakeDialogs dialogs;
+    FakeFileDialogs files;
     app::WindowRegistry windows;
-    app::AppContext context{state, sounds, dialogs, windows};
+    app::AppContext context{state, sounds, dialogs, windows, files};
 
     ~Program() { closeWindows(); }
     void closeWindows() {
@@ -35,6 +36,9 @@ struct Program {
         sounds.played.clear();
         dialogs.messages.clear();
         dialogs.answer = true;
+        dialogs.textAnswers.clear();
+        files.paths.clear();
+        files.titles.clear();
     }
     void registerPlain(app::WindowId id) { windows.registerWindow(id, [] { return new QWidget; }); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Fakes of the platform interfaces for the core tests.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +31,38 @@ public:
     bool askYesNo(const std::string& title, const std::string& text) override {
         messages.emplace_back(title, text);
         return answer;
+    }
+    // Input boxes take these answers in turn; with none left they are cancelled.
+    std::vector<std::optional<std::string>> textAnswers;
+    std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                       const std::string&) override {
+        messages.emplace_back(title, prompt);
+        if (textAnswers.empty()) return std::nullopt;
+        std::optional<std::string> text = textAnswers.front();
+        textAnswers.erase(textAnswers.begin());
+        return text;
+    }
+};
+
+// File dialogs that hand out the given paths in turn; with none left they are cancelled.
+class FakeFileDialogs : public FileDialogs {
+public:
+    std::vector<std::string> paths;
+    std::vector<std::string> titles;  // the title of every dialog shown
+    std::optional<std::string> next(const std::string& title) {
+        titles.push_back(title);
+        if (paths.empty()) return std::nullopt;
+        std::string path = paths.front();
+        paths.erase(paths.begin());
+        return path;
+    }
+    std::optional<std::string> openFile(const std::string& title, const std::string&,
+                                        const std::string&) override {
+        return next(title);
+    }
+    std::optional<std::string> saveFile(const std::string& title, const std::string&,
+                                        const std::string&) override {
+        return next(title);
     }
 };
 

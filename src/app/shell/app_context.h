@@ -12,6 +12,7 @@ struct AppContext {
     SoundPlayer& sounds;
     Dialogs& dialogs;
     WindowRegistry& windows;
+    FileDialogs& files;
 };
 
 }  // namespace numeralia::app

@@ -1,6 +1,7 @@
 #include "app/shell/qt_dialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,6 +34,19 @@ bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::askText(const std::string& title, const std::string& prompt,
+                                              const std::string& initial) {
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(fromUtf8(title));
+    box.setLabelText(fromUtf8(prompt));
+    box.setTextValue(fromUtf8(initial));
+    box.setOkButtonText(QStringLiteral("Aceptar"));
+    box.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    const QByteArray utf8 = box.textValue().toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 }  // namespace numeralia::app

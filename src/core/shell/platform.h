@@ -2,6 +2,7 @@
 // What the window models need from the platform. The front end implements these with Qt;
 // tests implement them with fakes.
 
+#include <optional>
 #include <string>
 
 namespace numeralia {
@@ -23,6 +24,28 @@ public:
     virtual void warn(const std::string& title, const std::string& text) { inform(title, text); }
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
+    // An input box: a prompt and a text field prefilled with initial, OK and Cancel.
+    // Returns the text typed, or nothing when the user cancelled.
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) = 0;
+};
+
+// The standard dialogs that choose a file to open or to save. They start in the user's
+// documents folder (or where the last one of the program ended); extension is the default
+// extension without the dot ("DAT"), description names the kind of file ("Datos
+// estadísticos"). The chosen path as UTF-8 text (open it through pathFromUtf8 of
+// core/shell/file_path.h), or nothing when the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<std::string> openFile(const std::string& title,
+                                                const std::string& description,
+                                                const std::string& extension) = 0;
+    // The save dialog asks before a file is replaced and adds the default extension to a
+    // name typed without one.
+    virtual std::optional<std::string> saveFile(const std::string& title,
+                                                const std::string& description,
+                                                const std::string& extension) = 0;
 };
 
 }  // namespace numeralia

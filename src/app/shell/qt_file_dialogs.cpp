@@ -1,0 +1,63 @@
+#include "app/shell/qt_file_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace numeralia::app {
+
+namespace {
+
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The folder the next dialog starts in: the user's documents at first, then wherever the
+// last dialog of the program ended.
+QString& lastFolder() {
+    static QString folder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    }
+    return folder;
+}
+
+QString filterFor(const std::string& description, const std::string& extension) {
+    const QString ext = fromUtf8(extension);
+    // Both cases, so "datos.dat" written elsewhere shows beside "DATOS.DAT".
+    return QStringLiteral("%1 (*.%2 *.%3);;Todos los archivos (*)")
+        .arg(fromUtf8(description), ext.toLower(), ext.toUpper());
+}
+
+std::optional<std::string> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    lastFolder() = QFileInfo(path).absolutePath();
+    const QByteArray utf8 = path.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileDialogs::openFile(const std::string& title,
+                                                   const std::string& description,
+                                                   const std::string& extension) {
+    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), fromUtf8(title),
+                                               lastFolder(), filterFor(description, extension)));
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const std::string& title,
+                                                   const std::string& description,
+                                                   const std::string& extension) {
+    QFileDialog dialog(QApplication::activeWindow(), fromUtf8(title), lastFolder(),
+                       filterFor(description, extension));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(fromUtf8(extension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace numeralia::app
