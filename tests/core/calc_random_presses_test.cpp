@@ -1,6 +1,7 @@
 // Long random sequences of every key of the Scientific model: after each press every
 // display holds a readable number or a message (never "inf" or "nan"), and the key history
-// never holds more than 500 entries. NUMERALIA_PRESSES sets the number of presses; the
+// never holds more than 500 entries; a key whose function frame failed leaves its error on
+// show. NUMERALIA_PRESSES sets the number of presses; the
 // sanitizer build presses more by default.
 
 #include <gtest/gtest.h>
@@ -107,6 +108,14 @@ TEST(CalcRandomPresses, DisplaysStayReadableAndTheHistoryBounded) {
             }
         }
         ASSERT_LE(s.history.size(), kHistoryLimit) << "press " << i;
+        // A key whose function frame took an error path leaves its message and face on show.
+        if (model.lastFrameOutcome() != CalculatorModel::Outcome::Done &&
+            !(s.result.starts_with("Error: ") && s.picture != ErrorPicture::Normal &&
+              s.errorKind == kErrorShown)) {
+            std::string last;
+            for (KeyId k : recent) last += std::string(keyInfo(k).name) + " ";
+            FAIL() << "press " << i << ": error not on show (\"" << s.result << "\") after " << last;
+        }
     }
 }
 

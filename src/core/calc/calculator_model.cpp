@@ -39,6 +39,7 @@ bool CalculatorModel::hasKey(KeyId id) const { return kindHasKey(kind_, id); }
 
 void CalculatorModel::press(KeyId id) {
     focusToEquals_ = false;
+    lastFrameOutcome_ = Outcome::Done;
     if (!isEnabled(id)) return;
     keyInfo(id).action(*this);
     // Every key of the calculator hands the focus back to "=" (Enter presses "=").
@@ -88,24 +89,34 @@ double CalculatorModel::checked(double r) {
 }
 
 void CalculatorModel::setDisplay(const std::string& text) {
-    // Writing the display clears an error on show, even when the text stays the same (a "0"
-    // typed on the "0" an error left behind); only a change is checked and logged.
-    const bool changed = text != state_.numero;
-    if (changed) state_.numero = text;
-    if (changed && !text::leadingNumber(state_.numero)) {
+    // Only a change of the text counts: writing the "0" an error left behind leaves the
+    // error on show (the formatting step after an error path does exactly that).
+    if (text == state_.numero) return;
+    state_.numero = text;
+    if (!text::leadingNumber(state_.numero)) {
         failurePath();
         return;
     }
-    if (state_.errorKind == kErrorShown) {
-        state_.picture = ErrorPicture::Normal;
-        state_.result = "0";
-        state_.errorKind = kNoError;
-    }
-    if (!changed) return;
+    clearShownError();
     if (!(state_.numero == "0" && state_.result != "0")) {
         appendHistory(state_.numero);
         state_.historyText = state_.numero;
     }
+}
+
+void CalculatorModel::typeIntoDisplay(const std::string& text) {
+    if (text == state_.numero) {
+        clearShownError();
+    } else {
+        setDisplay(text);  // a change clears a shown error itself, or fails
+    }
+}
+
+void CalculatorModel::clearShownError() {
+    if (state_.errorKind != kErrorShown) return;
+    state_.picture = ErrorPicture::Normal;
+    state_.result = "0";
+    state_.errorKind = kNoError;
 }
 
 void CalculatorModel::formatDisplay() {
@@ -194,7 +205,7 @@ CalculatorModel::Outcome CalculatorModel::functionFrame(
     std::string label, const std::function<double(double)>& compute, RecordAt record) {
     state_.func = std::move(label);
     if (record == RecordAt::Start) recordHistory();
-    const Outcome outcome = trap([&] {
+    lastFrameOutcome_ = trap([&] {
         const double r = checked(compute(displayValue()));
         state_.result = text::generalText(r);
         if (record == RecordAt::Result) recordHistory();
@@ -202,7 +213,7 @@ CalculatorModel::Outcome CalculatorModel::functionFrame(
     });
     formatDisplay();
     state_.entryFlag = 0;
-    return outcome;
+    return lastFrameOutcome_;
 }
 
 void CalculatorModel::playErrorSound() { playWave(shared_, sounds_, kErrorSound, true); }

@@ -96,6 +96,8 @@ class CalculatorModel {
     enum class RecordAt { Start, Result };
     // How a key's computation ended.
     enum class Outcome { Done, Reported, Failed };
+    // How the function frame of the last key ended (Done when the key ran no frame).
+    Outcome lastFrameOutcome() const { return lastFrameOutcome_; }
 
     // The frame of a one-argument function key: label, history recorder, read the main
     // display, compute inside the error trap, result to the info line and the main display,
@@ -125,7 +127,14 @@ class CalculatorModel {
 
     // Display-change step: the main display takes text; when the text changes, a number
     // beyond the double range fails, a shown error is cleared and the text is logged.
+    // Writing the text the display already holds changes nothing.
     void setDisplay(const std::string& text);
+    // The user's own entry into the main display (a digit, "C"): the display-change step,
+    // and a shown error is cleared even when the text stays the same ("0" typed on the "0"
+    // an error left behind).
+    void typeIntoDisplay(const std::string& text);
+    // A shown error (error kind 3) goes: normal picture, info line "0", error kind 0.
+    void clearShownError();
     // Display formatting step with the display pattern chosen by "SET".
     void formatDisplay();
     // Calculation failure path: main display "0", error kind 1, all-clear step.
@@ -169,6 +178,7 @@ class CalculatorModel {
     CalculatorState state_;
     std::vector<std::string> retiredHistory_;  // the last full key history, being freed
     bool focusToEquals_ = false;
+    Outcome lastFrameOutcome_ = Outcome::Done;
     ClockRandomSource clockRandom_;
     RandomSource* random_ = nullptr;
 };

@@ -30,9 +30,9 @@ void CalculatorModel::digit(int d) {
     resetErrorMessage();
     const char c = "0123456789ABCDEF"[d];  // 10 to 15: the hexadecimal letter keys
     if (state_.entryFlag == 1 && state_.numero != "0") {
-        setDisplay(state_.numero + c);
+        typeIntoDisplay(state_.numero + c);
     } else {
-        setDisplay(state_.numberPrefix + c);
+        typeIntoDisplay(state_.numberPrefix + c);
         state_.entryFlag = 1;
     }
 }
@@ -77,7 +77,7 @@ void CalculatorModel::exponent() {
     });
 }
 
-void CalculatorModel::clearEntry() { setDisplay("0"); }
+void CalculatorModel::clearEntry() { typeIntoDisplay("0"); }
 
 void CalculatorModel::allClear() {
     state_.func = kClearLabel;

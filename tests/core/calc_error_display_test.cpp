@@ -1,0 +1,78 @@
+// Every key that reports an error or takes the failure path leaves its message and its face
+// on show, whether or not a number of decimals was set with "SET" (the formatting step after
+// an error path must not clear it); the next digit clears them.
+
+#include <gtest/gtest.h>
+
+#include "calc_script.h"
+
+namespace numeralia::calc {
+namespace {
+
+using testing::Calculator;
+
+constexpr const char* kFailed = "Error: Parada crítica";
+
+struct ErrorRow {
+    const char* keys;
+    const char* message;
+};
+
+void PrintTo(const ErrorRow& row, std::ostream* out) { *out << row.keys; }
+
+const ErrorRow kErrorRows[] = {
+    {"0 log10", "Error: Número negativo ó nulo"},
+    {"0 naturalLog", "Error: Número negativo ó nulo"},
+    {"9 0 tangent", "Error: Resultado infinito"},
+    {"0 reciprocal", "Error: División por cero"},
+    {"2 arcSine", "Error: | x | > 1"},
+    {"2 arcCosine", "Error: | x | > 1"},
+    {"hyperbolic 2 arcTangent", "Error: | x | >= 1"},
+    {"hyperbolic 0,5 arcCosine", "Error: | x | < 1"},
+    {"4 changeSign squareRoot", "Error: Número negativo"},
+    {"1 7 1 factorial", "Error: Número fuera de rango"},
+    {"2,5 factorial", "Error: Número no entero"},
+    {"4 0 0 tenPower", "Error: Número fuera de rango"},
+    {"1 exponent 3 0 8 square", "Error: Número fuera de rango"},
+    {"5 reduceAngle", "Error: Angulo inferior a 360°"},
+    {"1 2,5 dmsSeparator 3 fromDegreesMinutesSeconds", "Error: Entrada no válida"},
+    {"1 7 exponent 3 0 7 toGra", kFailed},
+    {"1,5 toHex", "Error: Número no entero"},
+    {"1 0 1 vatSetRate", "Error: IVA superior al 100 %"},
+    {"1 changeSign vatSetRate", "Error: IVA negativo"},
+    {"1 7 exponent 3 0 7 vatAdd", kFailed},
+    {"1 currencyTo2", kFailed},
+    {"1 currencyTo1", kFailed},
+    {"5 divide 0 equals", kFailed},
+    {"2 changeSign power 0,5 equals", kFailed},
+};
+
+class CalcErrorDisplay : public ::testing::TestWithParam<ErrorRow> {};
+
+TEST_P(CalcErrorDisplay, TheErrorStaysOnShowUntilTheNextDigit) {
+    const ErrorRow& row = GetParam();
+    for (const std::string before : {"", "3 SET "}) {
+        SCOPED_TRACE(before + row.keys);
+        Calculator calc;
+        calc.shared.soundOn = 1;
+        const CalculatorState& s = calc.run(before + row.keys);
+        EXPECT_EQ(s.numero, "0");
+        EXPECT_EQ(s.result, row.message);
+        EXPECT_EQ(s.errorKind, kErrorShown);
+        EXPECT_EQ(s.picture, std::string_view(row.message) == kFailed
+                                 ? ErrorPicture::Critical
+                                 : ErrorPicture::FunctionError);
+        EXPECT_EQ(calc.sounds.played, std::vector<std::string>{"pato.wav"});
+
+        calc.run("7");
+        EXPECT_EQ(s.numero, "7");
+        EXPECT_EQ(s.result, "0");
+        EXPECT_EQ(s.errorKind, kNoError);
+        EXPECT_EQ(s.picture, ErrorPicture::Normal);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, CalcErrorDisplay, ::testing::ValuesIn(kErrorRows));
+
+}  // namespace
+}  // namespace numeralia::calc
