@@ -66,6 +66,59 @@ TEST(CalcKeyboard, TablesOfBothModels) {
     EXPECT_FALSE(matchKeyDown(keyboardTables(CalculatorKind::Normal), '4', kShiftBit));
 }
 
+// The rows where the two models part: the Normal model maps F5 to F8, P and I only; every
+// other function key, letter and Shift+4 does nothing there.
+TEST(CalcKeyboard, NormalModelHasItsOwnSmallerRows) {
+    const KeyboardTables& scientific = keyboardTables(CalculatorKind::Scientific);
+    const KeyboardTables& normal = keyboardTables(CalculatorKind::Normal);
+    const struct { int code, shift; std::optional<KeyId> inNormal, inScientific; } keyDown[] = {
+        {kVkF1 + 4, 0, KeyId::squareRoot, KeyId::squareRoot},
+        {kVkF1 + 5, kShiftBit, KeyId::square, KeyId::square},
+        {kVkF1 + 6, kCtrlBit, KeyId::cubeRoot, KeyId::cubeRoot},
+        {kVkF1 + 7, 0, KeyId::cube, KeyId::cube},
+        {kVkF1, 0, std::nullopt, KeyId::log10},
+        {kVkF1 + 1, 0, std::nullopt, KeyId::tenPower},
+        {kVkF1 + 2, kShiftBit, std::nullopt, KeyId::naturalLog},
+        {kVkF1 + 3, 0, std::nullopt, KeyId::ePower},
+        {kVkF1 + 8, 0, std::nullopt, KeyId::sine},
+        {kVkF1 + 8, kShiftBit, std::nullopt, KeyId::arcSine},
+        {kVkF1 + 10, 0, std::nullopt, KeyId::cosine},
+        {kVkF1 + 11, kShiftBit, std::nullopt, KeyId::arcTangent},
+        {kVkF1 + 9, 0, std::nullopt, std::nullopt},
+        {'4', kShiftBit, std::nullopt, KeyId::memoryAdd4},
+    };
+    for (const auto& row : keyDown) {
+        EXPECT_EQ(matchKeyDown(normal, row.code, row.shift), row.inNormal) << row.code;
+        EXPECT_EQ(matchKeyDown(scientific, row.code, row.shift), row.inScientific) << row.code;
+    }
+    const struct { char32_t character; std::optional<KeyId> inNormal, inScientific; } typed[] = {
+        {U'P', KeyId::pi, KeyId::pi},
+        {U'p', KeyId::pi, KeyId::pi},
+        {U'I', KeyId::reciprocal, KeyId::reciprocal},
+        {U'i', KeyId::reciprocal, KeyId::reciprocal},
+        {U'N', std::nullopt, KeyId::factorial},
+        {U'o', std::nullopt, KeyId::toOctal},
+        {U'H', std::nullopt, KeyId::toHex},
+        {U'd', std::nullopt, KeyId::toDecimal},
+        {U'º', std::nullopt, KeyId::dmsSeparator},
+        {U'$', std::nullopt, std::nullopt},
+    };
+    for (const auto& row : typed) {
+        EXPECT_EQ(matchCharacter(normal, row.character), row.inNormal)
+            << static_cast<int>(row.character);
+        EXPECT_EQ(matchCharacter(scientific, row.character), row.inScientific)
+            << static_cast<int>(row.character);
+    }
+    // The statistics letters do nothing in the Normal model, nor do the hexadecimal letters.
+    for (char32_t c : {U'X', U'x', U'Y', U'y', U'D', U'B', U'F'})
+        EXPECT_EQ(matchCharacter(normal, c, false), std::nullopt) << static_cast<int>(c);
+    // Every key either table presses is a key of the model.
+    for (const KeyDownRow& row : normal.keyDown)
+        EXPECT_TRUE(kindHasKey(CalculatorKind::Normal, row.key)) << keyInfo(row.key).name;
+    for (const CharacterRow& row : normal.characters)
+        EXPECT_TRUE(kindHasKey(CalculatorKind::Normal, row.key)) << keyInfo(row.key).name;
+}
+
 TEST(CalcKeyboard, KeyNames) {
     const std::pair<const char*, std::optional<int>> rows[] = {{"1", 49},
                                                                {"v", 86}, {"F1", 112}, {"F12", 123},

@@ -42,8 +42,9 @@ void CalculatorModel::press(KeyId id) {
     lastFrameOutcome_ = Outcome::Done;
     if (!isEnabled(id)) return;
     keyInfo(id).action(*this);
-    // Every key of the calculator hands the focus back to "=" (Enter presses "=").
-    if (!(kind_ == CalculatorKind::Normal && id == KeyId::correction)) focusToEquals_ = true;
+    // Every key of the calculator hands the focus back to "=" (Enter presses "="), except
+    // "¬" in the Normal model: there it leaves the focus where it is.
+    focusToEquals_ = !(kind_ == CalculatorKind::Normal && id == KeyId::correction);
 }
 
 void CalculatorModel::typeKey(KeyId id) {

@@ -79,14 +79,16 @@ void constantKey(CalculatorModel& m, std::string_view symbol) {
     if (const PhysicalConstant* c = findConstant(symbol)) showConstant(m, c->label, c->value);
 }
 
-std::string_view shownCaption(KeyId id) {
+std::string_view shownCaption(KeyId id) { return shownCaption(CalculatorKind::Scientific, id); }
+
+std::string_view shownCaption(CalculatorKind kind, KeyId id) {
     // Captions drawn in the Symbol typeface, by their characters, and the glyphs they show.
     static constexpr std::pair<std::string_view, std::string_view> glyphs[] = {
         {"p", "π"},
         {"2 p", "2π"},
         {"Â¥", "ℜ∞"},
     };
-    const std::string_view caption = keyInfo(id).caption;
+    const std::string_view caption = keyCaption(kind, id);
     for (const auto& [symbolText, glyph] : glyphs) {
         if (caption == symbolText) return glyph;
     }

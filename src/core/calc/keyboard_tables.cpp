@@ -78,7 +78,11 @@ constexpr KeyDownRow kNormalKeyDown[] = {
     {'1', kShiftOnly, KeyId::memoryAdd1},
     {'2', kShiftOnly, KeyId::memoryAdd2},
     {'3', kShiftOnly, KeyId::memoryAdd3},
-    // F5 to F8: square root, square, cube root, cube.
+    // F5 to F8 alone; F1 to F4 and F9 to F12 have no keys here.
+    {kVkF1 + 4, kAnyShift, KeyId::squareRoot},
+    {kVkF1 + 5, kAnyShift, KeyId::square},
+    {kVkF1 + 6, kAnyShift, KeyId::cubeRoot},
+    {kVkF1 + 7, kAnyShift, KeyId::cube},
 };
 
 constexpr CharacterRow kNormalCharacters[] = {
@@ -90,10 +94,10 @@ constexpr CharacterRow kNormalCharacters[] = {
     {U"Cc", KeyId::clearEntry},
     {U"Aa", KeyId::allClear},
     {U"<>", KeyId::changeSign},
-    // P (pi) comes here.
+    {U"Pp", KeyId::pi},
     {U".,", KeyId::decimalPoint},
     {U"Ee", KeyId::exponent},
-    // I (1/x), Q and W (currency keys) come here.
+    {U"Ii", KeyId::reciprocal},
     {U"Qq", KeyId::currencyTo2},
     {U"Ww", KeyId::currencyTo1},
     {U"0", KeyId::digit0},

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/calc/angle_math.h"
+#include "core/calc/calculator_kind.h"
 #include "core/calc/function_math.h"
 #include "core/calc/key_id.h"
 
@@ -55,5 +56,7 @@ bool keyEnabledInMode(const CalculatorState& s, KeyId id);
 // The text a key shows: the caption, except for captions drawn in the Symbol typeface,
 // which show the glyph they stand for ("p" is π, "2 p" is 2π, "Â¥" is ℜ∞).
 std::string_view shownCaption(KeyId id);
+// The same in the window of the given model ("música" in the Normal model).
+std::string_view shownCaption(CalculatorKind kind, KeyId id);
 
 }  // namespace numeralia::calc
