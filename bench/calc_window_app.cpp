@@ -1,8 +1,11 @@
-// Shows the Scientific calculator window on its own, for looking at it (screenshots).
-// Arguments are key ids pressed before the window shows: calc_window_app digit1 plus digit2
+// Shows a calculator window on its own, for looking at it (screenshots): the Scientific model,
+// or the Normal model with --normal. Other arguments are key ids pressed before the window
+// shows: calc_window_app --normal digit1 plus digit2
 
 #include <QApplication>
+#include <memory>
 
+#include "app/calc/normal_window.h"
 #include "app/calc/scientific_window.h"
 #include "app/shell/window_registry.h"
 #include "core/calc/key_catalog.h"
@@ -23,11 +26,17 @@ int main(int argc, char** argv) {
     numeralia::bench::NoFiles files;
     numeralia::app::WindowRegistry windows;
     numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
-    numeralia::app::ScientificWindow window(context);
-    for (int i = 1; i < argc; ++i) {
-        if (const auto id = numeralia::calc::keyByName(argv[i])) window.runKey(*id);
+    const bool normal = argc > 1 && QByteArray(argv[1]) == "--normal";
+    std::unique_ptr<numeralia::app::CalculatorWindow> window;
+    if (normal) {
+        window = std::make_unique<numeralia::app::NormalWindow>(context);
+    } else {
+        window = std::make_unique<numeralia::app::ScientificWindow>(context);
     }
-    window.show();
-    window.activateWindow();
+    for (int i = normal ? 2 : 1; i < argc; ++i) {
+        if (const auto id = numeralia::calc::keyByName(argv[i])) window->runKey(*id);
+    }
+    window->show();
+    window->activateWindow();
     return app.exec();
 }

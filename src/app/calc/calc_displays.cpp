@@ -36,14 +36,18 @@ QLabel* CalcDisplays::caption(const QString& text, QWidget* parent) {
     return label;
 }
 
-CalcDisplays::CalcDisplays(QWidget* parent) : QObject(parent) {
+CalcDisplays::CalcDisplays(calc::CalculatorKind kind, QWidget* parent) : QObject(parent) {
+    const bool scientific = kind == calc::CalculatorKind::Scientific;
     numero = display("numero", Qt::AlignRight | Qt::AlignVCenter, parent);
     result = display("result", Qt::AlignRight | Qt::AlignVCenter, parent);
     func = display("func", Qt::AlignCenter, parent);
-    dcm = display("dcm", Qt::AlignCenter, parent);
-    angulo = display("angulo", Qt::AlignCenter, parent);
+    if (scientific) {
+        dcm = display("dcm", Qt::AlignCenter, parent);
+        angulo = display("angulo", Qt::AlignCenter, parent);
+    }
     ivas = display("ivas", Qt::AlignCenter, parent);
-    for (std::size_t i = 0; i < memories.size(); ++i) {
+    const std::size_t memoryBoxes = scientific ? memories.size() : 3;
+    for (std::size_t i = 0; i < memoryBoxes; ++i) {
         const QString name = QStringLiteral("m%1").arg(i + 1);
         memories[i] =
             display(name.toLatin1().constData(), Qt::AlignRight | Qt::AlignVCenter, parent);
@@ -69,10 +73,12 @@ void CalcDisplays::refresh(const calc::CalculatorState& s) {
     numero->setText(qt(s.numero));
     result->setText(qt(s.result));
     func->setText(qt(s.func));
-    dcm->setText(qt(s.dcm));
-    angulo->setText(qt(s.angulo));
+    if (dcm) dcm->setText(qt(s.dcm));
+    if (angulo) angulo->setText(qt(s.angulo));
     ivas->setText(qt(s.ivas));
-    for (std::size_t i = 0; i < memories.size(); ++i) memories[i]->setText(qt(s.memories[i]));
+    for (std::size_t i = 0; i < memories.size(); ++i) {
+        if (memories[i]) memories[i]->setText(qt(s.memories[i]));
+    }
     const QString face = faceOf(s.picture);
     if (image3->source() != face) image3->setSource(face);
     refreshHistory(s);

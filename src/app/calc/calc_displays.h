@@ -1,7 +1,8 @@
 #pragma once
 // The displays of a calculator window: main display, info line, function label, decimals,
 // angle, VAT, memory boxes, the error picture and the key history list. They show the
-// model's state; the window lays them out.
+// model's state; the window lays them out. The Normal model has no decimals or angle
+// display and no box for M4: those stay nullptr there.
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QObject>
 #include <array>
 
+#include "core/calc/calculator_kind.h"
 #include "core/calc/calculator_state.h"
 
 namespace numeralia::app {
@@ -18,7 +20,7 @@ class SvgPicture;
 class CalcDisplays : public QObject {
     Q_OBJECT
   public:
-    explicit CalcDisplays(QWidget* parent);
+    CalcDisplays(calc::CalculatorKind kind, QWidget* parent);
 
     // Shows the state; the history list is rebuilt only when its entries changed.
     void refresh(const calc::CalculatorState& state);

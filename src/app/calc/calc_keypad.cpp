@@ -7,6 +7,10 @@ namespace numeralia::app {
 
 namespace {
 
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 const char* styleName(KeyStyle style) {
     switch (style) {
         case KeyStyle::Digit: return "digit";
@@ -33,8 +37,8 @@ const char* panelName(KeySection section) {
 
 }  // namespace
 
-CalcKeypad::CalcKeypad(std::span<const KeySlot> layout,
-                       const std::function<bool(calc::KeyId)>& hasKey, QWidget* parent)
+CalcKeypad::CalcKeypad(std::span<const KeySlot> layout, calc::CalculatorKind kind,
+                       QWidget* parent)
     : QObject(parent) {
     for (int s = 0; s < static_cast<int>(panels_.size()); ++s) {
         const auto section = static_cast<KeySection>(s);
@@ -47,13 +51,11 @@ CalcKeypad::CalcKeypad(std::span<const KeySlot> layout,
         panels_[static_cast<std::size_t>(s)] = frame;
     }
     for (const KeySlot& slot : layout) {
-        if (!hasKey(slot.id)) continue;
-        const calc::KeyInfo& info = calc::keyInfo(slot.id);
-        const std::string_view caption = calc::shownCaption(slot.id);  // π for "p"
-        auto* button = new QPushButton(
-            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
-        button->setObjectName(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())));
-        button->setToolTip(QString::fromUtf8(info.toolTip.data(), static_cast<qsizetype>(info.toolTip.size())));
+        if (!calc::kindHasKey(kind, slot.id)) continue;
+        const std::string_view caption = calc::shownCaption(kind, slot.id);  // π for "p"
+        auto* button = new QPushButton(qt(caption), parent);
+        button->setObjectName(qt(calc::keyInfo(slot.id).name));
+        button->setToolTip(qt(calc::keyToolTip(kind, slot.id)));
         button->setProperty("keyStyle", styleName(slot.style));
         button->setAutoDefault(true);  // Enter on a focused key presses it
         button->setMinimumSize(54, 32);

@@ -7,10 +7,10 @@
 #include <QObject>
 #include <QPushButton>
 #include <array>
-#include <functional>
 #include <span>
 
 #include "app/calc/keypad_layout.h"
+#include "core/calc/calculator_kind.h"
 #include "core/calc/key_id.h"
 
 namespace numeralia::app {
@@ -18,9 +18,9 @@ namespace numeralia::app {
 class CalcKeypad : public QObject {
     Q_OBJECT
   public:
-    // Builds the buttons of the layout rows whose key exists in the model (hasKey).
-    CalcKeypad(std::span<const KeySlot> layout, const std::function<bool(calc::KeyId)>& hasKey,
-               QWidget* parent);
+    // Builds the buttons of the layout rows whose key the model has, with the model's
+    // captions and tool tips.
+    CalcKeypad(std::span<const KeySlot> layout, calc::CalculatorKind kind, QWidget* parent);
 
     // The panel of a section, with its grid (the Displays section has no panel: the window
     // places those buttons itself).

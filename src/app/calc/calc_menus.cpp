@@ -1,6 +1,7 @@
 #include "app/calc/calc_menus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 namespace numeralia::app {
@@ -25,31 +26,37 @@ QAction* disabledEntry(QMenu* menu, const QString& text) {
     return action;
 }
 
-}  // namespace
-
-void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions) {
-    QMenu* file = bar->addMenu(QStringLiteral("&Archivo"));
-    // The statistics files and chart come with the statistics keys.
-    disabledEntry(file, QStringLiteral("Abrir Est."));
-    disabledEntry(file, QStringLiteral("Gráfico-EST."));
-    disabledEntry(file, QStringLiteral("Guardar Est."));
-    file->addSeparator();
-    QMenu* print = file->addMenu(QStringLiteral("Imprimir"));
-    disabledEntry(print, QStringLiteral("Estadística"));
+// "Historial" in the "Imprimir" submenu.
+void addHistoryPrinting(QMenu* print, const CalcMenuActions& actions) {
     QAction* history = print->addAction(QStringLiteral("Historial"));
     QObject::connect(history, &QAction::triggered, history, actions.printHistory);
-    file->addSeparator();
-    QMenu* mode = file->addMenu(QStringLiteral("Modo"));
-    QAction* normal = mode->addAction(QStringLiteral("Normal"));
-    normal->setEnabled(context.windows.isRegistered(WindowId::Normal));
-    QObject::connect(normal, &QAction::triggered, normal, actions.modeNormal);
-    QAction* scientific = mode->addAction(QStringLiteral("Científica"));
-    QObject::connect(scientific, &QAction::triggered, scientific, actions.modeScientific);
-    windowEntry(file, QStringLiteral("Preferencias"), context, WindowId::Preferences, {}, false);
+}
 
+// "Modo" (the entry of the window's own model checked) and "Preferencias".
+void addModeAndPreferences(QMenu* file, AppContext& context, const CalcMenuActions& actions,
+                           WindowId current) {
+    QMenu* mode = file->addMenu(QStringLiteral("Modo"));
+    auto* models = new QActionGroup(mode);
+    const std::pair<const char*, WindowId> entries[] = {{"Normal", WindowId::Normal},
+                                                        {"Científica", WindowId::Scientific}};
+    for (const auto& [text, id] : entries) {
+        QAction* entry = mode->addAction(QString::fromUtf8(text));
+        entry->setCheckable(true);
+        entry->setChecked(id == current);
+        entry->setActionGroup(models);
+        entry->setEnabled(id == current || context.windows.isRegistered(id));
+        QObject::connect(entry, &QAction::triggered, entry,
+                         id == WindowId::Normal ? actions.modeNormal : actions.modeScientific);
+    }
+    windowEntry(file, QStringLiteral("Preferencias"), context, WindowId::Preferences, {}, false);
+}
+
+// Programas (its alarm entry named as given), Entretenimiento, Ayuda and Acerca de.
+void addProgramMenus(QMenuBar* bar, AppContext& context, const char* alarmName) {
     QMenu* programs = bar->addMenu(QStringLiteral("&Programas"));
-    windowEntry(programs, QStringLiteral("Alarma"), context, WindowId::Alarm,
-                QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* alarm = windowEntry(programs, QStringLiteral("Alarma"), context, WindowId::Alarm,
+                                 QKeySequence(Qt::CTRL | Qt::Key_A));
+    alarm->setObjectName(alarmName);
     windowEntry(programs, QStringLiteral("Conversión"), context, WindowId::Converter,
                 QKeySequence(Qt::CTRL | Qt::Key_C));
     windowEntry(programs, QStringLiteral("Operaciones Bancarias"), context, WindowId::Bank,
@@ -70,6 +77,31 @@ void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActi
     about->setEnabled(context.windows.isRegistered(WindowId::About));
     QObject::connect(about, &QAction::triggered, about,
                      [&context] { context.windows.show(WindowId::About); });
+}
+
+}  // namespace
+
+void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions) {
+    QMenu* file = bar->addMenu(QStringLiteral("&Archivo"));
+    // The statistics files and chart come with the statistics keys.
+    disabledEntry(file, QStringLiteral("Abrir Est."));
+    disabledEntry(file, QStringLiteral("Gráfico-EST."));
+    disabledEntry(file, QStringLiteral("Guardar Est."));
+    file->addSeparator();
+    QMenu* print = file->addMenu(QStringLiteral("Imprimir"));
+    disabledEntry(print, QStringLiteral("Estadística"));
+    addHistoryPrinting(print, actions);
+    file->addSeparator();
+    addModeAndPreferences(file, context, actions, WindowId::Scientific);
+    addProgramMenus(bar, context, "alarmacalc");
+}
+
+void buildNormalMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions) {
+    QMenu* file = bar->addMenu(QStringLiteral("&Archivo"));
+    addHistoryPrinting(file->addMenu(QStringLiteral("Imprimir")), actions);
+    file->addSeparator();
+    addModeAndPreferences(file, context, actions, WindowId::Normal);
+    addProgramMenus(bar, context, "alarmacalc2");
 }
 
 }  // namespace numeralia::app

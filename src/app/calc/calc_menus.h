@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar of the calculator windows. Entries whose window does not exist yet are
+// The menu bars of the calculator windows. Entries whose window does not exist yet are
 // disabled.
 
 #include <QMenuBar>
@@ -18,5 +18,8 @@ struct CalcMenuActions {
 // The Scientific model's menus: Archivo (statistics files and chart, Imprimir, Modo,
 // Preferencias), Programas, Entretenimiento, Ayuda, Acerca de.
 void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions);
+
+// The Normal model's menus: the same without the statistics entries.
+void buildNormalMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions);
 
 }  // namespace numeralia::app

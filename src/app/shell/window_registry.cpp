@@ -14,14 +14,18 @@ bool WindowRegistry::isRegistered(WindowId id) const {
     return static_cast<bool>(factories_[slot(id)]);
 }
 
-QWidget* WindowRegistry::show(WindowId id, bool normalState) {
+QWidget* WindowRegistry::create(WindowId id) {
     QPointer<QWidget>& window = windows_[slot(id)];
-    if (!window) {
-        if (!isRegistered(id)) return nullptr;
+    if (!window && isRegistered(id)) {
         window = factories_[slot(id)]();
-        if (!window) return nullptr;
-        window->setAttribute(Qt::WA_DeleteOnClose, true);
+        if (window) window->setAttribute(Qt::WA_DeleteOnClose, true);
     }
+    return window;
+}
+
+QWidget* WindowRegistry::show(WindowId id, bool normalState) {
+    QWidget* window = create(id);
+    if (!window) return nullptr;
     if (normalState) {
         window->setWindowState(window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         window->showNormal();

@@ -24,6 +24,10 @@ public:
     // Returns nullptr for a window that is not registered.
     QWidget* show(WindowId id, bool normalState = false);
 
+    // The window, created if it is not open, without showing it (to place it first).
+    // Returns nullptr for a window that is not registered.
+    QWidget* create(WindowId id);
+
     // The open window, or nullptr.
     QWidget* existing(WindowId id) const;
 
