@@ -51,26 +51,30 @@ const char* pictureName(calc::ErrorPicture picture) {
 
 CalculatorAdapter::CalculatorAdapter(SharedState& shared, SoundPlayer& sounds,
                                      calc::CalculatorKind kind)
-    : model_(shared, sounds, kind) {}
+    : shared_(shared), sounds_(sounds) {
+    model_.emplace(shared, sounds, kind);
+}
 
 std::string CalculatorAdapter::perform(std::string_view line) {
     if (line.starts_with("type:")) return type(line.substr(5));
     if (line.starts_with("keydown:")) return keyDown(line.substr(8));
     if (line.starts_with("select:")) return select(line.substr(7));
+    if (line.starts_with("menu:")) return menu(line.substr(5));
     return pressKey(line);
 }
 
 std::string CalculatorAdapter::pressKey(std::string_view line) {
-    if (const auto id = calc::keyByName(line); id && model_.hasKey(*id)) {
-        model_.press(*id);
+    if (const auto id = calc::keyByName(line); id && model_->hasKey(*id)) {
+        model_->press(*id);
         return {};
     }
     std::vector<KeyId> found;
     for (const calc::KeyInfo& key : calc::allKeys()) {
-        if (model_.hasKey(key.id) && trimmed(key.caption) == trimmed(line)) found.push_back(key.id);
+        if (model_->hasKey(key.id) && trimmed(calc::keyCaption(model_->kind(), key.id)) == trimmed(line))
+            found.push_back(key.id);
     }
     if (found.size() == 1) {
-        model_.press(found.front());
+        model_->press(found.front());
         return {};
     }
     if (found.empty()) return "no key with the id or caption \"" + std::string(line) + "\"";
@@ -80,10 +84,10 @@ std::string CalculatorAdapter::pressKey(std::string_view line) {
 }
 
 std::string CalculatorAdapter::type(std::string_view text) {
-    const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
+    const calc::KeyboardTables& tables = calc::keyboardTables(model_->kind());
     for (char32_t c : codePoints(text)) {
-        const bool hexadecimal = calc::isHexadecimalMode(model_.state());
-        if (const auto id = calc::matchCharacter(tables, c, hexadecimal)) model_.typeKey(*id);
+        const bool hexadecimal = calc::isHexadecimalMode(model_->state());
+        if (const auto id = calc::matchCharacter(tables, c, hexadecimal)) model_->typeKey(*id);
     }
     return {};
 }
@@ -108,12 +112,12 @@ std::string CalculatorAdapter::keyDown(std::string_view chord) {
     }
     const auto code = calc::keyCodeByName(name);
     if (!code) return "unknown key name \"" + std::string(name) + "\"";
-    const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
+    const calc::KeyboardTables& tables = calc::keyboardTables(model_->kind());
     if (const auto id = calc::matchKeyDown(tables, *code, shift)) {
-        model_.typeKey(*id);
+        model_->typeKey(*id);
     } else if (*code == calc::kVkBackspace) {
         // Backspace also types character 8.
-        if (const auto typed = calc::matchCharacter(tables, U'\b')) model_.typeKey(*typed);
+        if (const auto typed = calc::matchCharacter(tables, U'\b')) model_->typeKey(*typed);
     }
     return {};
 }
@@ -124,19 +128,34 @@ std::string CalculatorAdapter::select(std::string_view index) {
     if (error != std::errc{} || end != index.data() + index.size()) {
         return "select: needs an entry number, got \"" + std::string(index) + "\"";
     }
-    model_.selectHistoryEntry(n);
+    model_->selectHistoryEntry(n);
+    return {};
+}
+
+std::string CalculatorAdapter::menu(std::string_view entry) {
+    calc::CalculatorKind chosen = calc::CalculatorKind::Scientific;
+    if (entry == "Normal") {
+        chosen = calc::CalculatorKind::Normal;
+    } else if (entry != "Científica") {
+        return "no menu entry \"" + std::string(entry) + "\" (Normal, Científica)";
+    }
+    if (calc::chooseModel(shared_, model_->kind(), chosen)) model_.emplace(shared_, sounds_, chosen);
     return {};
 }
 
 void CalculatorAdapter::writeState(JsonObject& json) const {
-    const calc::CalculatorState& s = model_.state();
+    const calc::CalculatorState& s = model_->state();
+    const bool scientific = model_->kind() == calc::CalculatorKind::Scientific;
+    json.text("calculator", scientific ? "scientific" : "normal");
     json.text("numero", s.numero);
     json.text("result", s.result);
     json.text("func", s.func);
-    json.text("dcm", s.dcm);
-    json.text("angulo", s.angulo);
-    json.text("hyperbolic", s.hyperbolic);
-    json.text("numberMode", calc::isHexadecimalMode(s) ? "Hexadecimal" : "Decimal");
+    if (scientific) {  // the Normal model has no decimals, angle or number-mode displays
+        json.text("dcm", s.dcm);
+        json.text("angulo", s.angulo);
+        json.text("hyperbolic", s.hyperbolic);
+        json.text("numberMode", calc::isHexadecimalMode(s) ? "Hexadecimal" : "Decimal");
+    }
     json.integer("errorKind", s.errorKind);
     json.text("picture", pictureName(s.picture));
     json.text("pendingOperator", s.pendingOperator);
@@ -144,7 +163,8 @@ void CalculatorAdapter::writeState(JsonObject& json) const {
     json.integer("entryFlag", s.entryFlag);
     json.text("displayPattern", s.displayPattern);
     json.text("ivas", s.ivas);
-    for (std::size_t i = 0; i < s.memories.size(); ++i) {
+    const std::size_t memories = scientific ? s.memories.size() : 3;  // M4: Scientific only
+    for (std::size_t i = 0; i < memories; ++i) {
         json.text("m" + std::to_string(i + 1), s.memories[i]);
     }
     json.textArray("history", s.history);

@@ -1,6 +1,8 @@
 #pragma once
 // The driver's adapter for the calculator windows (Scientific and Normal model).
 
+#include <optional>
+
 #include "core/calc/calculator_model.h"
 #include "keys/window_adapter.h"
 
@@ -11,19 +13,23 @@ class CalculatorAdapter : public WindowAdapter {
     CalculatorAdapter(SharedState& shared, SoundPlayer& sounds, calc::CalculatorKind kind);
 
     // A key id or caption; "type:TEXT"; "keydown:NAME+shift+ctrl+alt"; "select:N" picks
-    // entry N (from 0) of the key history.
+    // entry N (from 0) of the key history; "menu:Normal" and "menu:Científica" choose an
+    // entry of the "Modo" menu (a different model closes this one and opens fresh).
     std::string perform(std::string_view line) override;
     void writeState(JsonObject& json) const override;
 
-    const calc::CalculatorModel& model() const { return model_; }
+    const calc::CalculatorModel& model() const { return *model_; }
 
   private:
     std::string pressKey(std::string_view line);
     std::string type(std::string_view text);
     std::string keyDown(std::string_view chord);
     std::string select(std::string_view index);
+    std::string menu(std::string_view entry);
 
-    calc::CalculatorModel model_;
+    SharedState& shared_;
+    SoundPlayer& sounds_;
+    std::optional<calc::CalculatorModel> model_;
 };
 
 }  // namespace numeralia::keys
