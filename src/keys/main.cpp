@@ -30,8 +30,9 @@ constexpr const char* kUsage =
     "usage: numeralia-keys [--window NAME] [--trace] [--folder DIR [--save]] < script\n"
     "  One key per line: a key id (digit7, plus, memoryAdd1) or a caption that names one\n"
     "  key (7, +, M1+); type:TEXT types characters; keydown:NAME+shift+ctrl+alt sends a key\n"
-    "  (keydown:1+shift); select:N picks entry N of the key history. Blank lines and lines\n"
-    "  beginning with // are skipped.\n"
+    "  (keydown:1+shift); select:N picks entry N of the key history; menu:Normal and\n"
+    "  menu:Científica switch the calculator model. Blank lines and lines beginning with //\n"
+    "  are skipped.\n"
     "  --folder DIR  use DIR as the program folder: its settings file is read first\n"
     "  --save        and written after the last key\n";
 

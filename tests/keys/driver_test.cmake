@@ -16,6 +16,8 @@ foreach(script IN LISTS scripts)
     # the sound switch comes from the settings file
     file(WRITE ${folder}/pref "16,0,0,0,0,0,0,0,,,,\"euro\",\"pts\",166.386,\"avanzada\",1\r\n")
     set(args --folder ${folder})
+  elseif(name MATCHES "^normal_")
+    set(args --window normal)
   endif()
   execute_process(COMMAND ${DRIVER} ${args} INPUT_FILE ${script}
                   OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE code)
