@@ -141,7 +141,7 @@ std::optional<WindowId> ProgramMenuWindow::windowFor(MenuTarget target) const {
     WindowId id = WindowId::About;
     switch (target) {
         case MenuTarget::Calculator:
-            // Until the Normal model exists, its users get the Scientific model.
+            // A program without the Normal window (a test's) opens the Scientific model.
             if (calculatorTarget(context_.state) == MenuTarget::NormalModel &&
                 windows.isRegistered(WindowId::Normal))
                 id = WindowId::Normal;
