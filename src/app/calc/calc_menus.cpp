@@ -1,7 +1,6 @@
 #include "app/calc/calc_menus.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 
 namespace numeralia::app {
@@ -36,17 +35,20 @@ void addHistoryPrinting(QMenu* print, const CalcMenuActions& actions) {
 void addModeAndPreferences(QMenu* file, AppContext& context, const CalcMenuActions& actions,
                            WindowId current) {
     QMenu* mode = file->addMenu(QStringLiteral("Modo"));
-    auto* models = new QActionGroup(mode);
     const std::pair<const char*, WindowId> entries[] = {{"Normal", WindowId::Normal},
                                                         {"Científica", WindowId::Scientific}};
     for (const auto& [text, id] : entries) {
         QAction* entry = mode->addAction(QString::fromUtf8(text));
         entry->setCheckable(true);
         entry->setChecked(id == current);
-        entry->setActionGroup(models);
         entry->setEnabled(id == current || context.windows.isRegistered(id));
-        QObject::connect(entry, &QAction::triggered, entry,
-                         id == WindowId::Normal ? actions.modeNormal : actions.modeScientific);
+        const std::function<void()>& choose =
+            id == WindowId::Normal ? actions.modeNormal : actions.modeScientific;
+        // The check mark stays on the window's own model whatever is chosen.
+        QObject::connect(entry, &QAction::triggered, entry, [entry, checked = id == current, choose] {
+            entry->setChecked(checked);
+            choose();
+        });
     }
     windowEntry(file, QStringLiteral("Preferencias"), context, WindowId::Preferences, {}, false);
 }
