@@ -14,7 +14,7 @@
 #include "app/shell/program_menu_window.h"
 #include "app/shell/window_catalog.h"
 #include "core/calc/key_catalog.h"
-#include "window_test_support.h"
+#include "calc_window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
@@ -33,20 +33,8 @@ QString shown(const QLineEdit* box) { return box ? box->text() : QStringLiteral(
 
 }  // namespace
 
-class NormalWindowTest : public QObject {
+class NormalWindowTest : public CalcWindowTest<NormalWindow> {
     Q_OBJECT
-
-    Program p;
-    std::unique_ptr<NormalWindow> window;
-
-    QPushButton* key(KeyId id) const { return window->keypad().button(id); }
-    void click(KeyId id) {
-        QVERIFY2(key(id), calc::keyInfo(id).name.data());
-        QTest::mouseClick(key(id), Qt::LeftButton);
-    }
-    const CalcDisplays& displays() const { return window->displays(); }
-    QString numero() const { return displays().numero->text(); }
-    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
     // A program with every window registered; its calculator windows come from the registry.
     struct FullProgram : Program {
@@ -64,11 +52,7 @@ class NormalWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        p.reset();
-        window = std::make_unique<NormalWindow>(p.context);
-        QVERIFY(activate(window.get()));
-    }
+    void init() { openWindow(); }
     void cleanup() { window.reset(); }
 
     void opensWithItsKeysAndDisplaysOnly() {
@@ -94,16 +78,13 @@ class NormalWindowTest : public QObject {
         }
         QCOMPARE(placed.size(), 51);
 
-        // The Normal model's own captions and tool tips.
-        const std::pair<KeyId, const char*> tips[] = {
-            {KeyId::percent, "Porcentaje"},
-            {KeyId::squareRoot, "Raiz Cuadrada.  {F5}"},
-            {KeyId::cubeRoot, "Raiz Cúbica.  {F7}"},
-            {KeyId::pi, "Pi.  {P}"},
-            {KeyId::square, "Cuadrado.  {F6}"},
-            {KeyId::correction, "Corrector última cifra.  {BACKSPACE}"},
-        };
-        for (const auto& [id, tip] : tips) QCOMPARE(key(id)->toolTip(), QString::fromUtf8(tip));
+        // The Normal model's tool tips on every key, its own words where they differ.
+        for (const calc::KeyInfo& info : calc::allKeys()) {
+            if (key(info.id))
+                QCOMPARE(key(info.id)->toolTip(), qs(calc::keyToolTip(CalculatorKind::Normal, info.id)));
+        }
+        QCOMPARE(key(KeyId::percent)->toolTip(), QStringLiteral("Porcentaje"));
+        QCOMPARE(key(KeyId::squareRoot)->toolTip(), QStringLiteral("Raiz Cuadrada.  {F5}"));
         QCOMPARE(key(KeyId::music)->text(), QStringLiteral("música"));
         QCOMPARE(key(KeyId::music)->toolTip(), QString());
         QCOMPARE(key(KeyId::pi)->text(), QStringLiteral("π"));

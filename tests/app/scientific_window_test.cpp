@@ -14,38 +14,23 @@
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
 #include "core/calc/key_catalog.h"
-#include "window_test_support.h"
+#include "calc_window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
 using namespace numeralia::testing;
 using calc::KeyId;
 
-class ScientificWindowTest : public QObject {
+class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
     Q_OBJECT
 
-    Program p;
-    std::unique_ptr<ScientificWindow> window;
-
-    QPushButton* key(KeyId id) const { return window->keypad().button(id); }
-    void click(KeyId id) {
-        QVERIFY2(key(id), calc::keyInfo(id).name.data());
-        QTest::mouseClick(key(id), Qt::LeftButton);
-    }
-    const CalcDisplays& displays() const { return window->displays(); }
-    QString numero() const { return displays().numero->text(); }
-    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     void activation() {
         QEvent event(QEvent::ActivationChange);
         QApplication::sendEvent(window.get(), &event);
     }
 
   private slots:
-    void init() {
-        p.reset();
-        window = std::make_unique<ScientificWindow>(p.context);
-        QVERIFY(activate(window.get()));
-    }
+    void init() { openWindow(); }
     void cleanup() { window.reset(); }
 
     void opensWithItsCaptionsDisplaysAndTips() {

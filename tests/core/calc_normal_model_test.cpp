@@ -202,6 +202,15 @@ TEST(CalcNormalModel, SwitchKeepsTheSharedStateAndClearsTheWindow) {
     shared.exchangeFactor = Variant::fromNumber(166.386);
     const SharedState transits = shared;
 
+    // A window opened afresh: nothing of the closed one, the shared VAT rate.
+    const auto expectFresh = [](const CalculatorState& state) {
+        EXPECT_EQ(state.numero, "0");
+        EXPECT_EQ(state.func, "");
+        EXPECT_TRUE(state.history.empty());
+        EXPECT_EQ(state.pendingOperator, "");
+        EXPECT_EQ(state.accumulator, std::nullopt);
+        EXPECT_EQ(state.ivas, "7,5 %");
+    };
     auto scientific = std::make_unique<CalculatorModel>(shared, sounds, CalculatorKind::Scientific);
     runScript(*scientific, "1 M1+ 2 M2+ 3 M3+ 4 M4+ 7,5 d.IVA 9 + 8");
     ASSERT_FALSE(scientific->state().history.empty());
@@ -210,11 +219,7 @@ TEST(CalcNormalModel, SwitchKeepsTheSharedStateAndClearsTheWindow) {
     auto normal = std::make_unique<CalculatorModel>(shared, sounds, CalculatorKind::Normal);
     EXPECT_EQ(shared.calculatorModel, "normalita");
     const CalculatorState& n = normal->state();
-    EXPECT_EQ(n.numero, "0");
-    EXPECT_EQ(n.func, "");
-    EXPECT_TRUE(n.history.empty());
-    EXPECT_EQ(n.pendingOperator, "");
-    EXPECT_EQ(n.ivas, "7,5 %");
+    expectFresh(n);
     EXPECT_EQ((std::vector<std::string>{n.memories[0], n.memories[1], n.memories[2]}),
               (std::vector<std::string>{"1", "2", "3"}));
     runScript(*normal, "R1 + R3 = M3+");
@@ -227,10 +232,8 @@ TEST(CalcNormalModel, SwitchKeepsTheSharedStateAndClearsTheWindow) {
     scientific = std::make_unique<CalculatorModel>(shared, sounds, CalculatorKind::Scientific);
     const CalculatorState& s = scientific->state();
     EXPECT_EQ(shared.calculatorModel, "avanzada");
-    EXPECT_EQ(s.numero, "0");
-    EXPECT_TRUE(s.history.empty());
+    expectFresh(s);
     EXPECT_EQ(s.dcm, "15");
-    EXPECT_EQ(s.ivas, "7,5 %");
     EXPECT_EQ((std::vector<std::string>{s.memories[0], s.memories[1], s.memories[2], s.memories[3]}),
               (std::vector<std::string>{"1", "2", "1003,5", "4"}));
     EXPECT_EQ(shared.memory4, 4);
