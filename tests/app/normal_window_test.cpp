@@ -1,6 +1,5 @@
 // The Normal window: its keys, displays and menus, its keyboard, the "Modo" switch between
 // the two calculator windows, and the Normal model reopened by the next run of the program.
-// With NUMERALIA_SCREENSHOT set to a file name the window is saved there as a picture.
 
 #include <QPushButton>
 #include <QToolButton>
@@ -119,6 +118,7 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QTest::newRow("F5 square root") << "16" << int(Qt::Key_F5) << none << "4" << "sqr";
         QTest::newRow("F6 square") << "3" << int(Qt::Key_F6) << shift << "9" << "";
         QTest::newRow("F8 cube") << "2" << int(Qt::Key_F8) << none << "8" << "";
+        QTest::newRow("Shift+4 does nothing") << "7" << int(Qt::Key_Dollar) << shift << "7" << "";
         QTest::newRow("p") << "p" << 0 << none << "3,14159265358979" << "";
         QTest::newRow("i") << "4i" << 0 << none << "0,25" << "1/x";
         QTest::newRow("Ctrl+V") << "116" << int(Qt::Key_V) << ctrl << "100" << "-IVA";
@@ -137,20 +137,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         if (!func.isEmpty()) QCOMPARE(displays().func->text(), func);
     }
 
-    void shiftFourIsNoMemoryKeyHere() {
-        p.state.memory4 = 2;
-        type(QStringLiteral("7"));
-        // What a US keyboard reports for Shift+4 and for Shift+1.
-        QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_Dollar,
-                            QStringLiteral("$"), Qt::ShiftModifier);
-        QCOMPARE(p.state.memory4, 2.0);
-        QCOMPARE(numero(), QStringLiteral("7"));
-        QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), Qt::Key_Exclam,
-                            QStringLiteral("!"), Qt::ShiftModifier);
-        QCOMPARE(p.state.memory1, 7.0);
-        QCOMPARE(displays().memories[0]->text(), QStringLiteral("7"));
-    }
-
     void backspaceLeavesTheFocusWhereItIs() {
         click(KeyId::digit4);
         type(QStringLiteral("56"));
@@ -161,16 +147,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(QApplication::focusWidget(), key(KeyId::digit7));
         type(QStringLiteral("+"));  // any other key hands it to "="
         QCOMPARE(QApplication::focusWidget(), key(KeyId::equals));
-    }
-
-    void musicPlaysTheCueSound() {
-        p.state.soundOn = 1;
-        p.state.soundCue = 2;
-        click(KeyId::music);
-        QCOMPARE(p.sounds.played, (std::vector<FakeSoundPlayer::Play>{{"ooh.wav", true}}));
-        p.state.soundOn = 0;
-        click(KeyId::music);
-        QCOMPARE(p.sounds.played.size(), std::size_t(1));
     }
 
     void menusHoldTheNormalEntries() {
@@ -321,15 +297,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         }
     }
 
-    void screenshot() {
-        const QByteArray file = qgetenv("NUMERALIA_SCREENSHOT");
-        if (file.isEmpty()) QSKIP("set NUMERALIA_SCREENSHOT to save the window");
-        for (KeyId id : {KeyId::digit1, KeyId::digit2, KeyId::plus, KeyId::digit3, KeyId::historyToggle})
-            click(id);
-        window->resize(window->sizeHint());
-        QTest::qWait(50);
-        QVERIFY(window->grab().save(QString::fromLocal8Bit(file)));
-    }
 };
 
 QTEST_MAIN(NormalWindowTest)
