@@ -55,7 +55,7 @@ class SettingsFile : public ::testing::Test {
     // gives the reason, when one is given.
     void expectSaveFails(const std::string& into, const std::string& reason = "") const {
         SharedState state;
-        state.programFolder = into;
+        state.programFolder = state.settingsFolder = into;
         const SaveResult saved = saveSettings(state);
         EXPECT_FALSE(saved.ok);
         EXPECT_NE(saved.message.find(into + "pref"), std::string::npos) << saved.message;
@@ -88,6 +88,50 @@ TEST_F(SettingsFile, FirstRunWritesTheInitialValuesAndLaterRunsKeepTheFileByteFo
     writePref("garbage that must be replaced");
     EXPECT_TRUE(saveSettings(state).ok);
     EXPECT_EQ(readPref(), kExample);
+}
+
+TEST_F(SettingsFile, ReadOnlyProgramFolderKeepsTheFileInTheUserFolder) {
+    struct Row {
+        const char* name;
+        bool writable;
+        bool withUserFolder;
+        bool inUserFolder;  // where "pref" is read and written
+    };
+    const Row rows[] = {
+        {"writable program folder", true, true, false},
+        {"read-only program folder", false, true, true},
+        {"read-only, no user folder known", false, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path program = folder_ / row.name / "lib";
+        const fs::path user = folder_ / row.name / "home" / ".config" / "Numeralia";
+        fs::create_directories(program);
+        std::ofstream(program / "pref", std::ios::binary) << kExample;
+        const FolderReport report{program.string(), row.writable,
+                                  row.withUserFolder ? user.string() : std::string()};
+
+        SharedState first;
+        loadSettings(first, report, sounds_);
+        EXPECT_EQ(first.programFolder, program.string() + "/");  // the sounds stay there
+        EXPECT_EQ(first.settingsFolder, (row.inUserFolder ? user : program).string() + "/");
+        // A file in a folder that is not the settings folder is not read.
+        EXPECT_EQ(first.calculatorModel, row.inUserFolder ? "" : "avanzada");
+        first.memory1 = 7.5;
+        const SaveResult saved = saveSettings(first);
+        ASSERT_TRUE(saved.ok) << saved.message;
+
+        // The folder that is not the settings folder is left as it was.
+        std::stringstream left;
+        left << std::ifstream(program / "pref", std::ios::binary).rdbuf();
+        EXPECT_EQ(left.str() == kExample, row.inUserFolder);
+        EXPECT_EQ(fs::exists(user), row.inUserFolder);
+        EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
+
+        SharedState next;  // the next run reads what this one wrote
+        loadSettings(next, report, sounds_);
+        EXPECT_EQ(next.memory1, 7.5);
+    }
 }
 
 TEST_F(SettingsFile, UnreadableFileOrFolderStartsWithInitialValues) {
@@ -137,7 +181,7 @@ TEST_F(SettingsFile, EncodingAppliesToTheWholeLine) {
         }
     } upper;
     SharedState state;
-    state.programFolder = folder() + "/";
+    state.programFolder = state.settingsFolder = folder() + "/";
     state.currencyName1 = "euro";
     ASSERT_TRUE(saveSettings(state, upper).ok);
     EXPECT_EQ(readPref(), ",0,0,0,0,0,0,0,,,,\"EURO\",,,,0\r\n");

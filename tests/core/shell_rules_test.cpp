@@ -1,4 +1,4 @@
-// The program folder rule, the sound rules and the calculator button of the Program menu.
+// The program folder and settings folder rules, the sound rules and the calculator button of the Program menu.
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,27 @@ TEST(ProgramFolder, AppendsTheSeparatorOnlyWhenMissing) {
         SharedState state;
         state.programFolder = programFolderFrom(reported, separator);
         EXPECT_EQ(state.programFolder, folder) << reported;
-        EXPECT_EQ(settingsFilePath(state), std::string(folder) + "pref") << reported;
+    }
+}
+
+TEST(SettingsFolder, ProgramFolderWhereverItCanBeWritten) {
+    // clang-format off
+    const std::tuple<const char*, bool, const char*, char, const char*> rows[] = {
+        {"/home/ana/numeralia/", true, "/home/ana/.config/Numeralia", '/', "/home/ana/numeralia/"},
+        {"/usr/lib/numeralia/", false, "/home/ana/.config/Numeralia", '/', "/home/ana/.config/Numeralia/"},
+        {"/usr/lib/numeralia/", false, "/home/ana/.config/Numeralia/", '/', "/home/ana/.config/Numeralia/"},
+        {"/usr/lib/numeralia/", false, "", '/', "/usr/lib/numeralia/"},  // nowhere else to go
+        {"/media/cd/", true, "", '/', "/media/cd/"},
+        {"C:\\Archivos de programa\\Numeralia\\", false, "C:\\Users\\Ana\\AppData\\Local\\Numeralia", '\\',
+         "C:\\Users\\Ana\\AppData\\Local\\Numeralia\\"},
+        {"C:\\", true, "C:\\Users\\Ana", '\\', "C:\\"},
+    };
+    // clang-format on
+    for (const auto& [program, writable, user, separator, expected] : rows) {
+        SharedState state;
+        state.settingsFolder = settingsFolderFor(program, writable, user, separator);
+        EXPECT_EQ(state.settingsFolder, expected) << program << " " << writable << " " << user;
+        EXPECT_EQ(settingsFilePath(state), std::string(expected) + "pref");
     }
 }
 

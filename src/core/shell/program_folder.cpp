@@ -18,4 +18,10 @@ std::string programFolderFrom(std::string_view reported, char separator) {
     return folder;
 }
 
+std::string settingsFolderFor(std::string_view programFolder, bool programFolderWritable,
+                              std::string_view userFolder, char separator) {
+    if (programFolderWritable || userFolder.empty()) return std::string(programFolder);
+    return programFolderFrom(userFolder, separator);
+}
+
 }  // namespace numeralia

@@ -42,14 +42,14 @@ std::string readFile(const fs::path& path) {
 
 std::string reasonText(std::error_code ec) {
     if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted)
-        return "No hay permiso para escribir en la carpeta del programa.";
+        return "No hay permiso para escribir en esa carpeta.";
     if (ec == std::errc::read_only_file_system)
-        return "La carpeta del programa está en un disco de solo lectura.";
+        return "La carpeta está en un disco de solo lectura.";
     if (ec == std::errc::no_space_on_device) return "No queda espacio libre en el disco.";
     if (ec == std::errc::not_a_directory || ec == std::errc::no_such_file_or_directory)
-        return "La carpeta del programa no existe.";
+        return "La carpeta no existe.";
     if (ec == std::errc::is_a_directory)
-        return "En la carpeta del programa hay una carpeta con el nombre del archivo.";
+        return "En la carpeta hay otra carpeta con el nombre del archivo.";
     if (ec) return "Error del sistema: " + ec.message() + ".";
     return "No se ha podido escribir el archivo.";
 }
@@ -79,12 +79,14 @@ const FileTextEncoding& utf8Encoding() {
     return encoding;
 }
 
-std::string settingsFilePath(const SharedState& state) { return state.programFolder + "pref"; }
+std::string settingsFilePath(const SharedState& state) { return state.settingsFolder + "pref"; }
 
-void loadSettings(SharedState& state, std::string_view reportedFolder, SoundPlayer& sounds,
+void loadSettings(SharedState& state, const FolderReport& folders, SoundPlayer& sounds,
                   const FileTextEncoding& encoding) {
     try {
-        state.programFolder = programFolderFrom(reportedFolder);
+        state.programFolder = programFolderFrom(folders.executableFolder);
+        state.settingsFolder = settingsFolderFor(state.programFolder,
+                                                 folders.executableFolderWritable, folders.userFolder);
         const std::string content = readFile(pathFromUtf8(settingsFilePath(state)));
         decodeSettingsLine(encoding.fromFile(content), state);
     } catch (...) {
@@ -95,12 +97,21 @@ void loadSettings(SharedState& state, std::string_view reportedFolder, SoundPlay
     playWave(state, sounds, kStartSound, false);
 }
 
+void loadSettings(SharedState& state, std::string_view reportedFolder, SoundPlayer& sounds,
+                  const FileTextEncoding& encoding) {
+    loadSettings(state, FolderReport{std::string(reportedFolder), true, {}}, sounds, encoding);
+}
+
 SaveResult saveSettings(const SharedState& state, const FileTextEncoding& encoding) {
     const std::string target = settingsFilePath(state);
     try {
         const std::string bytes = encoding.toFile(encodeSettingsLine(state));
         const fs::path finalPath = pathFromUtf8(target);
-        const fs::path tempPath = pathFromUtf8(state.programFolder + temporaryName());
+        const fs::path tempPath = pathFromUtf8(state.settingsFolder + temporaryName());
+        if (state.settingsFolder != state.programFolder && !state.settingsFolder.empty()) {
+            std::error_code ignored;  // a folder that cannot be made fails the write below
+            fs::create_directories(pathFromUtf8(state.settingsFolder), ignored);
+        }
 
         errno = 0;
         std::ofstream out(tempPath, std::ios::binary | std::ios::trunc);

@@ -35,7 +35,9 @@ struct SharedState {
     std::int16_t soundOn = 0;
 
     // Not persisted.
-    std::string programFolder;  // ends in the native separator
+    std::string programFolder;   // ends in the native separator
+    std::string settingsFolder;  // holds "pref": the program folder, or the user's own
+                                 // configuration folder when the program folder is read-only
     std::int16_t soundCue = 0;
     std::int16_t statCountX = 0, statCountY = 0;
     std::vector<double> statDataX, statDataY;
