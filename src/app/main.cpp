@@ -7,15 +7,18 @@
 #include "app/shell/qt_file_dialogs.h"
 #include "app/shell/qt_sound_player.h"
 #include "app/shell/startup_probe.h"
+#include "app/shell/termination_requests.h"
 #include "app/shell/window_catalog.h"
 #include "core/shell/shared_state.h"
 
 int main(int argc, char** argv) {
     using namespace numeralia;
+    app::catchTerminationRequests();
     app::startFontWarmUp();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Numeralia");
+    QApplication::setApplicationName("Numeralia");  // also names the user's configuration folder
     QApplication::setApplicationVersion("2.5");
+    QApplication::setDesktopFileName(QStringLiteral(NUMERALIA_APP_ID));
     QApplication::setWindowIcon(app::programIcon());
 
     SharedState state;
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     QWidget* menu = windows.show(app::WindowId::ProgramMenu);
     if (!menu) return 1;
     QObject::connect(menu, &QObject::destroyed, &app, &QCoreApplication::quit);
+    app::closeOnTerminationRequest(menu);
     app::installStartupProbe(menu);
     return app.exec();
 }

@@ -1,10 +1,16 @@
 // The Program menu: loading the settings file on opening, its buttons, and shut-down.
 
+#include <QLabel>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <csignal>
 
+#include "app/info/about_window.h"
 #include "app/shell/program_menu_window.h"
 #include "app/shell/svg_picture.h"
+#include "app/shell/termination_requests.h"
+#include "core/shell/settings_file.h"
 #include "window_test_support.h"
 
 using namespace numeralia;
@@ -26,6 +32,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+QStringList filesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 
 QToolButton* command(ProgramMenuWindow& menu, const char* name) {
     return child<QToolButton>(&menu, name);
@@ -185,6 +193,109 @@ private slots:
         QVERIFY(p.dialogs.messages[0].second.find("not-a-folder") != std::string::npos);
         menu.close();  // a second close does not save or tell again
         QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
+    }
+
+    void folderAcceptsFilesOnlyWhereOneCanBeMade_data() {
+        QTest::addColumn<QString>("folder");  // in the temporary folder, or absolute
+        QTest::addColumn<bool>("accepts");
+        QTest::newRow("writable folder") << "lib" << true;
+        QTest::newRow("missing folder") << "none" << false;
+        QTest::newRow("regular file") << "file" << false;
+        QTest::newRow("read-only folder") << "read-only" << false;
+#ifdef Q_OS_LINUX
+        QTest::newRow("system folder") << "/proc" << false;  // refused even to root
+#endif
+    }
+    void folderAcceptsFilesOnlyWhereOneCanBeMade() {
+        QFETCH(QString, folder);
+        QFETCH(bool, accepts);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("lib") && QDir(dir.path()).mkpath("read-only"));
+        writeAll(dir.filePath("file"), "x");
+        QFile::setPermissions(dir.filePath("read-only"), QFile::ReadOwner | QFile::ExeOwner);
+        if (folder == "read-only" && folderAcceptsFiles(dir.filePath(folder)))
+            QSKIP("running with rights that ignore modes");
+        const QString path = QDir::isAbsolutePath(folder) ? folder : dir.filePath(folder);
+        QCOMPARE(folderAcceptsFiles(path), accepts);
+        QCOMPARE(filesIn(dir.filePath("lib")), QStringList{});  // the trial file is gone
+        QFile::setPermissions(dir.filePath("read-only"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void settingsFileFollowsTheRightsOfTheProgramFolder_data() {
+        QTest::addColumn<bool>("systemFolder");
+        QTest::newRow("program folder can be written") << false;
+#ifdef Q_OS_LINUX
+        QTest::newRow("program folder of the system") << true;
+#endif
+    }
+    void settingsFileFollowsTheRightsOfTheProgramFolder() {
+        QFETCH(bool, systemFolder);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("lib"));
+        const QString program = systemFolder ? QString("/proc") : dir.filePath("lib");
+        const QString user = dir.filePath("home/.config/Numeralia");  // made by the first save
+        const QString file = (systemFolder ? user : program) + "/pref";
+        Program p;
+        p.windows.registerWindow(WindowId::About, [&p] { return new AboutWindow(p.context); });
+        ProgramMenuWindow menu(p.context, ProgramFolders{program, user});
+        QCOMPARE(p.state.programFolder, program.toStdString() + "/");  // the sounds stay there
+        QCOMPARE(QString::fromStdString(settingsFilePath(p.state)), file);
+        menu.show();
+
+        // The About window tells where the file is.
+        QLabel* where = child<QLabel>(p.windows.show(WindowId::About), "small");
+        QCOMPARE(where->toolTip(), file);
+        QCOMPARE(where->text().contains("carpeta de configuración personal"), systemFolder);
+        QCOMPARE(where->text().contains("«pref» de la carpeta del programa"), !systemFolder);
+
+        QVERIFY(menu.close());
+        QCOMPARE(readAll(file), QByteArray(kEmptyFile));
+        QVERIFY(p.dialogs.messages.empty());
+        QCOMPARE(QFileInfo::exists(user), systemFolder);
+        QCOMPARE(filesIn(dir.filePath("lib")), systemFolder ? QStringList{} : QStringList{"pref"});
+    }
+
+    void terminationRequestClosesTheMenuThroughItsShutDown_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("beforeTheMenu");  // the request comes while the program starts
+        QTest::addColumn<bool>("modalOpen");      // a question is waiting for its answer
+        QTest::newRow("SIGTERM") << SIGTERM << false << false;
+        QTest::newRow("SIGINT while a question waits") << SIGINT << false << true;
+        QTest::newRow("SIGHUP during start-up") << SIGHUP << true << false;
+    }
+    void terminationRequestClosesTheMenuThroughItsShutDown() {
+#ifndef Q_OS_UNIX
+        QSKIP("requests to end come as signals on Unix only");
+#else
+        QFETCH(int, signal);
+        QFETCH(bool, beforeTheMenu);
+        QFETCH(bool, modalOpen);
+        catchTerminationRequests();
+        if (beforeTheMenu) ::raise(signal);
+        QTemporaryDir dir;
+        Program p;
+        p.registerPlain(WindowId::Bank);
+        ProgramMenuWindow menu(p.context, dir.path());
+        closeOnTerminationRequest(&menu);
+        menu.show();
+        p.windows.show(WindowId::Bank);
+        if (!beforeTheMenu) ::raise(signal);
+
+        // A second request would end the program at once.
+        struct sigaction now {};
+        ::sigaction(signal, nullptr, &now);
+        QVERIFY(now.sa_handler == SIG_DFL);
+
+        if (modalOpen) {
+            QMessageBox box(QMessageBox::Question, "Numeralia", "¿Seguir?",
+                            QMessageBox::Yes | QMessageBox::No, &menu);
+            QCOMPARE(box.exec(), int(QMessageBox::No));  // closed as Escape would
+        }
+        QTRY_VERIFY(!menu.isVisible());
+        QCOMPARE(readAll(dir.filePath("pref")), QByteArray(kEmptyFile));
+        flushDeletes();
+        QVERIFY(p.windows.existing(WindowId::Bank) == nullptr);
+#endif
     }
 };
 

@@ -7,10 +7,24 @@
 #include <QVBoxLayout>
 
 #include "app/shell/svg_picture.h"
+#include "core/shell/settings_file.h"
 
 namespace numeralia::app {
 
-AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+// Where the settings file is, in words: the full path goes to the tool tip, where its length
+// does not matter.
+QString settingsPlace(const SharedState& state) {
+    if (state.settingsFolder == state.programFolder)
+        return QStringLiteral("Las preferencias se guardan en el archivo «pref» de la carpeta del programa.");
+    return QStringLiteral("Las preferencias se guardan en el archivo «pref» de su carpeta de "
+                          "configuración personal, porque la carpeta del programa es del sistema.");
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("About");
     setWindowTitle("Acerca de...");
     setStyleSheet(R"(
@@ -31,10 +45,9 @@ AboutWindow::AboutWindow(AppContext&, QWidget* parent) : QWidget(parent, Qt::Win
         "y la alarma.",
         this);
     text->setWordWrap(true);
-    auto* small = new QLabel("Escrito en C++ con Qt 6. Las preferencias se guardan en el "
-                             "archivo «pref» de la carpeta del programa.",
-                             this);
+    auto* small = new QLabel("Escrito en C++ con Qt 6. " + settingsPlace(context.state), this);
     small->setObjectName("small");
+    small->setToolTip(QString::fromStdString(settingsFilePath(context.state)));
     small->setWordWrap(true);
 
     // Wrapped texts get a fixed width and the height that width needs.

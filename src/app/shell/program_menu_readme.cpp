@@ -20,14 +20,20 @@ resolución de ecuaciones. A su alrededor, este menú abre los demás programas.
 </ul>
 
 <h3>Instalación</h3>
-<p>Copie la carpeta del programa, con el ejecutable <tt>numeralia</tt> y los cinco archivos de
-sonido (<tt>.wav</tt>), en el lugar que prefiera y ábralo desde allí. No hace falta nada más:
-el programa no escribe fuera de su propia carpeta. Desde el código fuente, la orden
-<tt>scripts/run.sh</tt> instala lo necesario, compila y abre el programa.</p>
+<p>En Debian y sus derivados instale el paquete con <tt>sudo apt install
+./numeralia_2.5-1_amd64.deb</tt>. Numeralia aparece entonces entre las aplicaciones del
+escritorio, en <i>Utilidades</i>, y también se abre con la orden <tt>numeralia</tt>.</p>
+<p>Sin paquete, copie la carpeta del programa, con el ejecutable <tt>numeralia</tt> y los cinco
+archivos de sonido (<tt>.wav</tt>), en el lugar que prefiera y ábralo desde allí. Desde el
+código fuente, la orden <tt>scripts/run.sh</tt> instala lo necesario, compila y abre el
+programa, y <tt>scripts/package.sh</tt> crea el paquete.</p>
 
 <h3>Desinstalación</h3>
-<p>Cierre el programa y borre su carpeta. Con ella desaparece también el archivo
-<tt>pref</tt>, donde se guardan las preferencias.</p>
+<p>Si instaló el paquete: <tt>sudo apt remove numeralia</tt>. Las preferencias de cada usuario
+quedan en su carpeta personal (<tt>~/.config/Numeralia/pref</tt>); bórrela si no las quiere
+conservar.</p>
+<p>Si copió la carpeta: cierre el programa y borre la carpeta. Con ella desaparece también el
+archivo <tt>pref</tt>, donde se guardan las preferencias.</p>
 
 <h3>Contenido</h3>
 <ul>
@@ -44,13 +50,19 @@ calculadora por las memorias de tránsito R1, R2 y R3.</p>
 <h3>Preferencias</h3>
 <p>Al cerrar este menú se cierran todos los programas y se guardan en el archivo
 <tt>pref</tt> las memorias, las memorias de tránsito, el IVA, las monedas, el modelo de
-calculadora y el interruptor de sonido. Si la carpeta no admite escritura, el programa lo
-avisa y se cierra igualmente.</p>
+calculadora y el interruptor de sonido. El archivo está en la carpeta del programa siempre que
+se pueda escribir en ella. Si no se puede, como ocurre con el programa instalado desde el
+paquete, cuya carpeta es del sistema, cada usuario tiene el suyo en su carpeta de
+configuración: <tt>~/.config/Numeralia/pref</tt> en Linux y
+<tt>AppData\Local\Numeralia\pref</tt> en Windows. La ventana <i>Acerca de...</i> dice cuál
+se usa. Si el archivo no se puede escribir, el programa lo avisa y se cierra igualmente.</p>
+<p>Las preferencias también se guardan cuando el sistema pide cerrar el programa, por ejemplo
+al salir de la sesión.</p>
 
 <h3>Actualizaciones</h3>
-<p>Las nuevas versiones se instalan sobre la anterior: sustituya el ejecutable y los sonidos y
-conserve el archivo <tt>pref</tt> para mantener sus preferencias. Pulse sobre el logotipo
-para ver la versión que tiene instalada.</p>
+<p>Con el paquete, instale el nuevo sobre el anterior: las preferencias de cada usuario se
+conservan. Con la carpeta copiada, sustituya el ejecutable y los sonidos y conserve el archivo
+<tt>pref</tt>. Pulse sobre el logotipo para ver la versión que tiene instalada.</p>
 )");
 }
 

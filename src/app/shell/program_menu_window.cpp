@@ -1,8 +1,6 @@
 #include "app/shell/program_menu_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,13 +48,15 @@ QLabel* label(const QString& text, qreal points, bool bold, const QColor& colour
 
 }  // namespace
 
-QString applicationFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
-
-ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const QString& folder) : context_(context) {
+ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const ProgramFolders& folders) : context_(context) {
     setObjectName("ProgramMenu");
     setWindowTitle(qs(kProgramMenuCaption));
 
-    loadSettings(context_.state, folder.toStdString(), context_.sounds, localFileEncoding());
+    // Asking whether the folder can be written costs a file creation: only when it matters.
+    const bool writable = folders.userConfig.isEmpty() || folderAcceptsFiles(folders.program);
+    loadSettings(context_.state,
+                 FolderReport{folders.program.toStdString(), writable, folders.userConfig.toStdString()},
+                 context_.sounds, localFileEncoding());
 
     // Header: the logo (Image6, opens the About window), the name and a decorative strip.
     auto* header = new TitleBand;

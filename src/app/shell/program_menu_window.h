@@ -9,20 +9,23 @@
 #include <optional>
 
 #include "app/shell/app_context.h"
+#include "app/shell/program_folders.h"
 #include "core/shell/program_menu.h"
 
 namespace numeralia::app {
 
 class SvgPicture;
 
-// The folder of the running executable, in the platform's own notation.
-QString applicationFolder();
-
 class ProgramMenuWindow : public QWidget {
     Q_OBJECT
 public:
-    // `folder` is where the program's files live: the settings file and the sounds.
-    explicit ProgramMenuWindow(AppContext& context, const QString& folder = applicationFolder());
+    // `folders` says where the program's files live: the sounds in the program folder, the
+    // settings file there too when that folder can be written, otherwise in the user's
+    // configuration folder.
+    explicit ProgramMenuWindow(AppContext& context, const ProgramFolders& folders = runningProgramFolders());
+    // Everything in `folder`, the settings file included.
+    ProgramMenuWindow(AppContext& context, const QString& folder)
+        : ProgramMenuWindow(context, ProgramFolders{folder, {}}) {}
 
     // The window a button opens now, or nothing when that window does not exist yet.
     std::optional<WindowId> windowFor(MenuTarget target) const;
