@@ -84,7 +84,9 @@ int main(int argc, char** argv) {
             if (candidate.name == options.window) entry = &candidate;
         }
         if (!entry) {
-            std::cerr << "numeralia-keys: no window named \"" << options.window << "\"\n";
+            std::cerr << "numeralia-keys: no window named \"" << options.window << "\"; windows:";
+            for (const keys::AdapterEntry& candidate : keys::adapters()) std::cerr << " " << candidate.name;
+            std::cerr << "\n";
             return 2;
         }
     }

@@ -64,6 +64,14 @@ if(code EQUAL 0)
   math(EXPR failures "${failures} + 1")
 endif()
 
+# An unknown window is refused with the names of the windows there are.
+execute_process(COMMAND ${DRIVER} --window nonesuch INPUT_FILE ${WORK}/settings.keys
+                OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE code)
+if(NOT code EQUAL 2 OR NOT errors MATCHES "windows:.* scientific( |\n)")
+  message(SEND_ERROR "unknown window: exit ${code}, ${errors}")
+  math(EXPR failures "${failures} + 1")
+endif()
+
 if(failures GREATER 0)
   message(FATAL_ERROR "${failures} driver check(s) failed")
 endif()
