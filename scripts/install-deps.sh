@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
   qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev units)
+  libgtest-dev libgmock-dev libbenchmark-dev units
+  dpkg-dev file desktop-file-utils appstream)  # the Debian package: build and check
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then the core tests again under ASan and UBSan.
+# Builds everything and runs every test, builds and checks the Debian package, then runs the
+# core tests again under ASan and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 (cd build && ctest --output-on-failure --timeout 600)
+
+# The Debian package, built from build/ and checked unpacked (about 20 seconds).
+scripts/package.sh
+scripts/check-package.sh
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DNUMERALIA_CORE_ONLY=ON -DNUMERALIA_SANITIZE=ON
