@@ -1,3 +1,4 @@
+#include "keys/alarm_adapter.h"
 #include "keys/bank_adapter.h"
 #include "keys/calculator_adapter.h"
 #include "keys/converter_adapter.h"
@@ -27,6 +28,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"bank",
          [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<BankAdapter>(s, p);
+         }},
+        {"alarm",
+         [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<AlarmAdapter>(s, p);
          }},
     };
     return list;

@@ -5,8 +5,10 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/desk/alarm_model.h"
 #include "core/shell/platform.h"
 
 namespace numeralia::keys {
@@ -48,6 +50,20 @@ struct ScriptedFileDialogs : FileDialogs {
     std::optional<std::string> saveFile(const std::string&, const std::string&,
                                         const std::string&) override {
         return next();
+    }
+};
+
+// The time editor of the Alarm window's "Set": takes the next answer given (cancelled with
+// none left) and keeps what it was last offered.
+struct ScriptedTimeEditor : desk::AlarmTimeEditor {
+    std::deque<desk::AlarmTimeAnswer> answers;
+    std::optional<std::pair<desk::WallTime, bool>> asked;  // prefilled time, clear offered
+    desk::AlarmTimeAnswer askAlarmTime(desk::WallTime initial, bool offerClear) override {
+        asked = {initial, offerClear};
+        if (answers.empty()) return {};
+        const desk::AlarmTimeAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -95,13 +94,10 @@ struct AlarmWindow {
         model.emplace(state, sounds, clock, editor, formats);
     }
 
-    static Instant span(std::string_view text) {
-        long long count = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-        EXPECT_EQ(error, std::errc()) << text;
-        const std::string_view unit(end, text.data() + text.size() - end);
-        const Instant scale = unit == "d" ? kDay : unit == "h" ? kHour : unit == "m" ? kMinute : kSecond;
-        return count * scale;
+    static Instant span(const std::string& text) {
+        const auto parsed = parseSpan(text);
+        EXPECT_TRUE(parsed.has_value()) << text;
+        return parsed.value_or(0);
     }
 
     void run(const std::string& script) {

@@ -199,6 +199,17 @@ TEST(DeskTimeText, Durations) {
     };
     for (const Row& row : rows) EXPECT_EQ(durationText(row.span), row.text) << row.span;
     EXPECT_EQ(wallTimeText({0, 5}), "00:05");
+
+    struct Span {
+        const char* text;
+        std::optional<Instant> span;
+    } spans[] = {
+        {"90s", 90 * kSecond}, {"-10m", -10 * kMinute}, {"+2h", 2 * kHour}, {"3d", 3 * kDay},
+        {"0s", 0},             {"10", std::nullopt},    {"m", std::nullopt}, {"1.5h", std::nullopt},
+        {"+m", std::nullopt},  {"10w", std::nullopt},   {"--1s", std::nullopt},
+        {"100001d", std::nullopt},
+    };
+    for (const Span& row : spans) EXPECT_EQ(parseSpan(row.text), row.span) << row.text;
     EXPECT_EQ(dateText({2024, 6, 9}), "09/06/2024");
 }
 

@@ -7,6 +7,7 @@
 #include "app/calc/scientific_window.h"
 #include "app/convert/converter_help_window.h"
 #include "app/convert/converter_window.h"
+#include "app/desk/alarm_window.h"
 #include "app/info/about_window.h"
 #include "app/shell/program_menu_window.h"
 
@@ -25,6 +26,7 @@ void registerWindows(AppContext& context) {
     windows.registerWindow(WindowId::BankHelp, [] { return new BankHelpWindow; });
     windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });
     windows.registerWindow(WindowId::ConverterHelp, [] { return new ConverterHelpWindow; });
+    windows.registerWindow(WindowId::Alarm, [&context] { return new AlarmWindow(context); });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });
 }

@@ -44,10 +44,12 @@ void WindowRegistry::close(WindowId id) {
 }
 
 void WindowRegistry::closeAll(const QWidget* except) {
+    closingAll_ = true;
     for (int i = 0; i < kWindowCount; ++i) {
         QWidget* window = windows_[i];
         if (window && window != except) window->close();
     }
+    closingAll_ = false;
 }
 
 }  // namespace numeralia::app

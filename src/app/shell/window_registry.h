@@ -37,10 +37,13 @@ public:
     // Closes every open window in shut-down order, except the one given (the caller, which
     // is already closing).
     void closeAll(const QWidget* except = nullptr);
+    // True while closeAll runs: a window closing then asks the user nothing.
+    bool closingAll() const { return closingAll_; }
 
 private:
     std::array<Factory, kWindowCount> factories_{};
     std::array<QPointer<QWidget>, kWindowCount> windows_{};
+    bool closingAll_ = false;
 };
 
 }  // namespace numeralia::app

@@ -40,6 +40,20 @@ std::optional<Instant> AlarmModel::nextRing() const {
     return std::nullopt;
 }
 
+std::string AlarmModel::closeQuestion() const {
+    std::string alarm;
+    if (snoozeUntil_) {
+        const LocalDateTime until = localTime(clock_, *snoozeUntil_);
+        alarm = "la alarma pospuesta hasta las " + wallTimeText({until.hour, until.minute});
+    } else if (alarm_) {
+        alarm = "la alarma de las " + wallTimeText(*alarm_);
+    } else {
+        return {};
+    }
+    return "Si cierra esta ventana, " + alarm +
+           " no sonará; minimizada, sigue en marcha.\n\n¿Desea cerrarla?";
+}
+
 int AlarmModel::msUntilNextSecond() const {
     const Instant now = clock_.now();
     const Instant into = ((now % kSecond) + kSecond) % kSecond;

@@ -61,6 +61,9 @@ public:
     std::optional<Instant> nextRing() const;
     // How long until the clock's next whole second, when the window calls tick() again.
     int msUntilNextSecond() const;
+    // The question asked before the window is closed by the user while an alarm is set
+    // (closing it ends the alarm); empty when there is nothing to lose.
+    std::string closeQuestion() const;
     // How many times the alarm has started ringing since the window opened.
     int ringCount() const { return ringCount_; }
 

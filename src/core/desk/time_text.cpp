@@ -138,6 +138,25 @@ std::optional<LocalDateTime> parseDateTime(std::string_view text) {
     return LocalDateTime{date, *hour, *minute, *second, 0};
 }
 
+std::optional<Instant> parseSpan(std::string_view text) {
+    if (text.size() < 2) return std::nullopt;
+    Instant unit = 0;
+    switch (text.back()) {
+        case 's': unit = kSecond; break;
+        case 'm': unit = kMinute; break;
+        case 'h': unit = kHour; break;
+        case 'd': unit = kDay; break;
+        default: return std::nullopt;
+    }
+    text.remove_suffix(1);
+    if (text.front() == '+') text.remove_prefix(1);
+    long long count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (count > 100000 || count < -100000) return std::nullopt;
+    return count * unit;
+}
+
 std::string durationText(Instant span) {
     const Instant minutes = span < 0 ? 0 : span / kMinute;
     const int days = static_cast<int>(minutes / (24 * 60));

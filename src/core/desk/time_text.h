@@ -32,6 +32,10 @@ std::string dateText(LocalDate date);
 std::string dateTimeText(const LocalDateTime& local);
 std::optional<LocalDateTime> parseDateTime(std::string_view text);
 
+// A span written as a whole number with an optional sign and a unit: "90s", "-10m", "+2h",
+// "3d"; nothing for another text.
+std::optional<Instant> parseSpan(std::string_view text);
+
 // A span of time in whole minutes, at most two units: "3 días 2 h", "2 h 5 min", "1 min".
 std::string durationText(Instant span);
 

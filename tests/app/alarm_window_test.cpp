@@ -1,0 +1,271 @@
+// The Alarm window: its caption while minimized, "Set" through the time dialog, ringing on
+// the window's own timer, snoozing and stopping, and how it is opened.
+
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimeEdit>
+
+#include "app/calc/scientific_window.h"
+#include "app/desk/alarm_time_dialog.h"
+#include "app/desk/alarm_window.h"
+#include "app/shell/window_catalog.h"
+#include "core/desk/manual_clock.h"
+#include "core/desk/time_text.h"
+#include "window_test_support.h"
+
+using namespace numeralia;
+using namespace numeralia::app;
+using namespace numeralia::testing;
+
+namespace {
+
+// "Set" answers with these, in turn; Cancel when none is left.
+struct ScriptedEditor : desk::AlarmTimeEditor {
+    std::vector<desk::AlarmTimeAnswer> answers;
+    desk::AlarmTimeAnswer askAlarmTime(desk::WallTime, bool) override {
+        if (answers.empty()) return {};
+        const desk::AlarmTimeAnswer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+};
+
+desk::AlarmTimeAnswer setTo(int hour, int minute) {
+    return {desk::AlarmTimeAnswer::Choice::Set, {hour, minute}};
+}
+
+desk::ManualClock clockAt(const char* local) {
+    desk::ManualClock clock(0, desk::Zone::centralEuropean());
+    if (!clock.setLocal(*desk::parseDateTime(local))) qFatal("no such reading %s", local);
+    return clock;
+}
+
+QString label(const QWidget& w, const char* name) { return child<QLabel>(&w, name)->text(); }
+
+std::size_t ticsPlayed(const FakeSoundPlayer& sounds) {
+    std::size_t count = 0;
+    for (const FakeSoundPlayer::Play& play : sounds.played) {
+        if (play.file != "tic.wav" || play.wait) return 0;  // only tic.wav, never waited for
+        ++count;
+    }
+    return count;
+}
+
+// Answers the modal dialog that opens next: `act` runs on it once it shows.
+template <typename Act>
+void whenDialogOpens(Act act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<AlarmTimeDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) qFatal("no time dialog");
+        act(*dialog);
+    });
+}
+
+}  // namespace
+
+class AlarmWindowTest : public QObject {
+    Q_OBJECT
+
+    Program p;
+
+private slots:
+    void init() { p.reset(); }
+
+    void minimizedCaptionIsTheTimeOfMinimizing() {
+        desk::ManualClock clock = clockAt("2024-06-15 19:05:09");
+        ScriptedEditor editor;
+        AlarmWindow w(p.context, &clock, &editor);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Alarma"));
+        auto* set = child<QPushButton>(&w, "Command1");
+        QCOMPARE(set->text(), QStringLiteral("Set"));
+        QVERIFY(label(w, "lblTime").startsWith(QStringLiteral("19:05:09")));
+        QCOMPARE(label(w, "lblAlarma"), QString());
+
+        w.showMinimized();
+        const QString pm = QLocale::system().pmText();
+        QCOMPARE(w.windowTitle(), QStringLiteral("07:05 ") + pm);
+        QCOMPARE(set->text(), QStringLiteral("Set"));
+        clock.advance(2 * desk::kMinute);
+        QTest::qWait(1100);  // a second of the window's timer: the time moves, the caption not
+        QVERIFY(label(w, "lblTime").startsWith(QStringLiteral("19:07:09")));
+        QCOMPARE(w.windowTitle(), QStringLiteral("07:05 ") + pm);
+
+        w.showNormal();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Alarma"));
+        QCOMPARE(set->text(), QStringLiteral("Set"));
+        w.showMinimized();
+        QCOMPARE(w.windowTitle(), QStringLiteral("07:07 ") + pm);
+    }
+
+    // A second ahead, on the window's own timer: the minimized window comes back, says so and
+    // ticks until it is snoozed; the snooze rings again and "Parar" ends it.
+    void ringsASecondAheadThenSnoozesAndStops() {
+        p.state.soundOn = 1;
+        desk::ManualClock clock = clockAt("2024-06-15 07:29:59");
+        clock.run();
+        ScriptedEditor editor;
+        editor.answers = {setTo(7, 30)};
+        AlarmWindow w(p.context, &clock, &editor);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:30 (hoy)"));
+        w.showMinimized();
+        QVERIFY(w.ringBox() == nullptr);
+
+        QTRY_VERIFY_WITH_TIMEOUT(w.ringBox() != nullptr, 3000);
+        QVERIFY(!(w.windowState() & Qt::WindowMinimized));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Alarma"));
+        QMessageBox* box = w.ringBox();
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Numeralia - Alarma"));
+        QCOMPARE(box->text(), QStringLiteral("¡ Alarma !"));
+        QCOMPARE(box->informativeText(), QStringLiteral("Son las 07:30."));
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:30 (sonando)"));
+        QVERIFY(label(w, "lblTime").startsWith(QStringLiteral("7:30:00")) ||
+                label(w, "lblTime").startsWith(QStringLiteral("07:30:00")));
+        QCOMPARE(ticsPlayed(p.sounds), std::size_t(1));
+        QTRY_COMPARE_WITH_TIMEOUT(ticsPlayed(p.sounds), std::size_t(2), 2000);  // repeated
+
+        QTest::mouseClick(child<QPushButton>(box, "posponer"), Qt::LeftButton);
+        QTRY_VERIFY(w.ringBox() == nullptr);
+        QVERIFY(!w.model().ringing());
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:35 (pospuesta)"));
+        QTest::qWait(1100);
+        QCOMPARE(ticsPlayed(p.sounds), std::size_t(2));
+
+        clock.set(*w.model().nextRing() - 500);  // half a second before the snooze ends
+        QTRY_VERIFY_WITH_TIMEOUT(w.ringBox() != nullptr, 3000);
+        QCOMPARE(w.ringBox()->informativeText(),
+                 QStringLiteral("Son las 07:35. Alarma de las 07:30, pospuesta 5 min."));
+        QTest::mouseClick(child<QPushButton>(w.ringBox(), "parar"), Qt::LeftButton);
+        QTRY_VERIFY(w.ringBox() == nullptr);
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:30 (mañana)"));
+    }
+
+    // With the sounds off the signal is visual alone: the label blinks; Escape stops it.
+    void silentRingBlinksAndEscapeStops() {
+        desk::ManualClock clock = clockAt("2024-06-15 07:29:59");
+        clock.run();
+        ScriptedEditor editor;
+        editor.answers = {setTo(7, 30)};
+        AlarmWindow w(p.context, &clock, &editor);
+        w.show();
+        QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(w.ringBox() != nullptr, 3000);
+        auto* alarm = child<QLabel>(&w, "lblAlarma");
+        QVERIFY(alarm->property("blink").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(!alarm->property("blink").toBool(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(alarm->property("blink").toBool(), 2000);
+        QVERIFY(p.sounds.played.empty());
+        QTest::keyClick(w.ringBox(), Qt::Key_Escape);
+        QTRY_VERIFY(w.ringBox() == nullptr);
+        QVERIFY(!w.model().ringing());
+        QVERIFY(!alarm->property("blink").toBool());
+    }
+
+    // The time dialog: prefilled with the next full hour, typed digits, "Quitar alarma".
+    void setAsksWithTheTimeDialog() {
+        desk::ManualClock clock = clockAt("2024-06-15 14:23:10");
+        AlarmWindow w(p.context, &clock);
+        w.show();
+        auto* set = child<QPushButton>(&w, "Command1");
+
+        QTime offered;
+        bool clearOffered = true;
+        whenDialogOpens([&](AlarmTimeDialog& dialog) {
+            offered = dialog.timeBox()->time();
+            clearOffered = dialog.findChild<QPushButton*>("quitar") != nullptr;
+            QTest::keyClicks(dialog.timeBox(), "0730");
+            QTest::keyClick(dialog.timeBox(), Qt::Key_Return);
+        });
+        QTest::mouseClick(set, Qt::LeftButton);
+        QCOMPARE(offered, QTime(15, 0));
+        QVERIFY(!clearOffered);
+        QCOMPARE(w.model().alarmTime(), (desk::WallTime{7, 30}));
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:30 (mañana)"));
+
+        // Arrow keys, wrapping past midnight; Escape cancels.
+        whenDialogOpens([&](AlarmTimeDialog& dialog) {
+            offered = dialog.timeBox()->time();
+            QTest::keyClick(dialog.timeBox(), Qt::Key_Down);
+            QCOMPARE(dialog.timeBox()->time(), QTime(6, 30));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(set, Qt::LeftButton);
+        QCOMPARE(offered, QTime(7, 30));
+        QCOMPARE(w.model().alarmTime(), (desk::WallTime{7, 30}));
+
+        whenDialogOpens([&](AlarmTimeDialog& dialog) {
+            dialog.timeBox()->setTime(QTime(0, 5));
+            QTest::keyClick(dialog.timeBox(), Qt::Key_Down);  // hours: 00 wraps to 23
+            QTest::keyClick(&dialog, Qt::Key_Enter);
+        });
+        QTest::mouseClick(set, Qt::LeftButton);
+        QCOMPARE(label(w, "lblAlarma"), QStringLiteral("23:05 (hoy)"));
+
+        whenDialogOpens([&](AlarmTimeDialog& dialog) {
+            auto* clear = dialog.findChild<QPushButton*>("quitar");
+            QVERIFY(clear != nullptr);
+            QTest::mouseClick(clear, Qt::LeftButton);
+        });
+        QTest::mouseClick(set, Qt::LeftButton);
+        QCOMPARE(w.model().alarmTime(), std::nullopt);
+        QCOMPARE(label(w, "lblAlarma"), QString());
+    }
+
+    // The Program menu's button and the calculators' "Alarma" entries open it once it is
+    // registered; the user's own close asks while an alarm is set, the program's does not.
+    void openedFromTheMenusAndClosedWithAQuestion() {
+        registerWindows(p.context);
+        QVERIFY(p.windows.isRegistered(WindowId::Alarm));
+        ScientificWindow calculator(p.context);
+        calculator.show();
+        QAction* entry = findAction(&calculator, QStringLiteral("Alarma"));
+        QVERIFY(entry && entry->isEnabled());
+        entry->trigger();
+        auto* w = qobject_cast<AlarmWindow*>(p.windows.existing(WindowId::Alarm));
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Alarma"));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+
+        w->model().setAlarm({6, 0});
+        p.dialogs.answer = false;
+        QVERIFY(!w->close());  // answered No
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(qs(p.dialogs.messages[0].second),
+                 QStringLiteral("Si cierra esta ventana, la alarma de las 06:00 no sonará; "
+                                "minimizada, sigue en marcha.\n\n¿Desea cerrarla?"));
+        QVERIFY(w->isVisible());
+        p.closeWindows();  // shutting down does not ask
+        QVERIFY(p.windows.existing(WindowId::Alarm) == nullptr);
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
+
+        p.windows.show(WindowId::Alarm);
+        w = qobject_cast<AlarmWindow*>(p.windows.existing(WindowId::Alarm));
+        QVERIFY(w && QTest::qWaitForWindowExposed(w));
+        QCOMPARE(label(*w, "lblAlarma"), QString());  // opens fresh
+        QVERIFY(w->close());  // no alarm: no question
+        QCOMPARE(p.dialogs.messages.size(), std::size_t(1));
+    }
+
+    void screenshot() {
+        const QByteArray file = qgetenv("NUMERALIA_SCREENSHOT");
+        if (file.isEmpty()) QSKIP("set NUMERALIA_SCREENSHOT to save the window");
+        desk::ManualClock clock = clockAt("2024-06-15 07:29:58");
+        ScriptedEditor editor;
+        editor.answers = {setTo(7, 30)};
+        AlarmWindow w(p.context, &clock, &editor);
+        w.show();
+        QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        QTest::qWait(50);
+        QVERIFY(w.grab().save(QString::fromLocal8Bit(file)));
+    }
+};
+
+QTEST_MAIN(AlarmWindowTest)
+#include "alarm_window_test.moc"
