@@ -327,6 +327,21 @@ TEST(DeskAlarm, SetOffersTheNextHourOrTheAlarmAndClearing) {
     EXPECT_EQ(s.model->alarmTime(), std::nullopt);
 }
 
+TEST(DeskAlarm, ClosingAsksOnlyWhileAnAlarmWaits) {
+    AlarmWindow w("2024-06-15 07:29:59");
+    EXPECT_EQ(w.model->closeQuestion(), "");
+    w.run("set 07:30");
+    EXPECT_EQ(w.model->closeQuestion(),
+              "Si cierra esta ventana, la alarma de las 07:30 no sonará; minimizada, sigue en "
+              "marcha.\n\n¿Desea cerrarla?");
+    w.run("advance 1s snooze");
+    EXPECT_EQ(w.model->closeQuestion(),
+              "Si cierra esta ventana, la alarma pospuesta hasta las 07:35 no sonará; minimizada, "
+              "sigue en marcha.\n\n¿Desea cerrarla?");
+    w.run("clear");
+    EXPECT_EQ(w.model->closeQuestion(), "");
+}
+
 TEST(DeskAlarm, CaptionAndCurrentTime) {
     AlarmWindow w("2024-06-15 19:05:09", TimeFormats{"HH:mm:ss t", "a. m.", "p. m."});
     const AlarmModel& m = *w.model;

@@ -27,7 +27,7 @@ AlarmTimeDialog::AlarmTimeDialog(desk::WallTime initial, bool offerClear, QWidge
     prompt->setBuddy(time_);
     auto* hint = new QLabel(QStringLiteral(
         "Suena cada día a esa hora mientras la ventana «Alarma» esté abierta, también "
-        "minimizada. Escriba las cifras o use las flechas; Tab pasa a los minutos."));
+        "minimizada. Escriba las cifras (0730) o cambie horas y minutos con las flechas."));
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #5b6b7b;"));
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -87,20 +88,6 @@ AlarmWindow::AlarmWindow(AppContext& context, const desk::Clock* clock,
         refresh();
     });
 
-    // The labels keep one width whatever they show: the widest texts they can hold.
-    ensurePolished();
-    time_->ensurePolished();
-    alarm_->ensurePolished();
-    const auto widest = [](QLabel* label, std::initializer_list<const char*> samples) {
-        int width = 0;
-        for (const char* sample : samples)
-            width = std::max(width, label->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)));
-        return width;
-    };
-    time_->setMinimumWidth(widest(time_, {"00:00:00", "00:00:00 p. m."}) + 40);
-    alarm_->setMinimumWidth(widest(alarm_, {"00:00 (00/00/0000)", "00:00 (pospuesta)", "00:00 (mañana)"}) + 32);
-    alarm_->setMinimumHeight(alarm_->fontMetrics().height() + 12);
-
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(4);
@@ -122,6 +109,21 @@ AlarmWindow::AlarmWindow(AppContext& context, const desk::Clock* clock,
     page->addLayout(grid);
     page->addLayout(keys);
     page->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The labels keep one width whatever they show: the widest texts they can hold.
+    // (Measured once they are in the window, whose style sheet gives them their fonts.)
+    time_->ensurePolished();
+    alarm_->ensurePolished();
+    const auto widest = [](QLabel* label, std::initializer_list<const char*> samples) {
+        int width = 0;
+        for (const char* sample : samples)
+            width = std::max(width, label->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)));
+        return width;
+    };
+    time_->setMinimumWidth(widest(time_, {"00:00:00", "00:00:00 p. m."}) + 40);
+    alarm_->setMinimumWidth(widest(alarm_, {"00:00 (00/00/0000)", "00:00 (pospuesta)", "00:00 (sonando)", "00:00 (mañana)"}) + 32);
+    alarm_->setMinimumHeight(alarm_->fontMetrics().height() + 12);
+
 
     second_.setSingleShot(true);
     second_.setTimerType(Qt::PreciseTimer);
@@ -199,9 +201,32 @@ void AlarmWindow::showRingBox() {
         ringBox_ = box;
     }
     ringBox_->setInformativeText(qs(model_->ringText()));
+    placeRingBox();
     ringBox_->open();  // modal to this window only: the calculators stay usable
     ringBox_->raise();
     ringBox_->activateWindow();
+}
+
+// Under the window, or above it, where the screen has room: the blinking alarm and the
+// time stay in sight.
+void AlarmWindow::placeRingBox() {
+    ringBox_->adjustSize();
+    const QScreen* where = screen();
+    if (where == nullptr) return;
+    const QRect screenArea = where->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize size = ringBox_->frameGeometry().size();
+    constexpr int kGap = 8;
+    for (const QPoint corner : {QPoint(frame.left(), frame.bottom() + kGap),
+                                QPoint(frame.left(), frame.top() - kGap - size.height())}) {
+        QRect place(corner, size);
+        if (place.right() > screenArea.right()) place.moveRight(screenArea.right());
+        if (place.left() < screenArea.left()) place.moveLeft(screenArea.left());
+        if (screenArea.contains(place)) {
+            ringBox_->move(place.topLeft());
+            return;
+        }
+    }
 }
 
 void AlarmWindow::stateChanged() {

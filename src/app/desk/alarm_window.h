@@ -42,6 +42,7 @@ private:
     void onSecond();
     void comeForward();
     void showRingBox();
+    void placeRingBox();
     void stateChanged();
 
     AppContext& context_;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/desk/alarm_schedule.h"
 #include "core/desk/clock.h"
 #include "core/desk/local_time.h"
 #include "core/shell/platform.h"
@@ -82,6 +83,7 @@ public:
 
 private:
     void startRinging(Instant now, Instant due, bool snoozed);
+    Occurrence occurrenceAfter(Instant after) const;
     void refreshTexts(Instant now);
     std::string ringMessage(Instant now, Instant due, bool snoozed) const;
 
@@ -96,6 +98,18 @@ private:
     std::optional<Instant> snoozeUntil_;
     // The clock reading up to which ring moments have been dealt with: the last second.
     Instant checkedUntil_ = 0;
+
+    // The last ring moment worked out, kept while the clock moves on towards it: it holds for
+    // every instant from `after` up to it while the alarm, the day passed over and the
+    // clock's offset stay the same.
+    struct Memo {
+        Instant after = 0;
+        int offset = 0;
+        WallTime time;
+        std::optional<LocalDate> skip;
+        Occurrence next;
+    };
+    mutable std::optional<Memo> memo_;
 
     bool ringing_ = false;
     bool late_ = false;
