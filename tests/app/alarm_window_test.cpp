@@ -103,7 +103,8 @@ private slots:
     }
 
     // A second ahead, on the window's own timer: the minimized window comes back, says so,
-    // blinks and ticks until it is snoozed; the snooze rings again and Escape ends it.
+    // blinks and ticks until it is snoozed; the snooze rings again and Escape ends it; the
+    // window closed while it rings takes its message with it.
     void ringsASecondAheadThenSnoozesAndStops() {
         p.state.soundOn = 1;
         desk::ManualClock clock = clockAt("2024-06-15 07:29:59");
@@ -153,6 +154,11 @@ private slots:
         QVERIFY(!w.model().ringing());
         QCOMPARE(label(w, "lblAlarma"), QStringLiteral("07:30 (mañana)"));
         QVERIFY(!alarm->property("blink").toBool());
+
+        // The next morning it rings again, and the window goes while it rings.
+        clock.set(*w.model().nextRing() - 500);
+        QTRY_VERIFY_WITH_TIMEOUT(w.ringBox() != nullptr, 3000);
+        QCOMPARE(w.model().ringCount(), 3);
     }
 
     // The time dialog: prefilled with the next full hour, typed digits, "Quitar alarma".

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QTimer>
@@ -74,9 +75,13 @@ desk::AlarmTimeAnswer AlarmTimeDialog::answer() const {
 }
 
 desk::AlarmTimeAnswer DialogTimeEditor::askAlarmTime(desk::WallTime initial, bool offerClear) {
-    AlarmTimeDialog dialog(initial, offerClear, parent_);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.answer();
+    // On the heap: the window that owns it may go while it is open.
+    QPointer<AlarmTimeDialog> dialog = new AlarmTimeDialog(initial, offerClear, parent_);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog) return {};
+    const desk::AlarmTimeAnswer answer = accepted ? dialog->answer() : desk::AlarmTimeAnswer{};
+    delete dialog;
+    return answer;
 }
 
 }  // namespace numeralia::app

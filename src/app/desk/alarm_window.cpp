@@ -132,7 +132,13 @@ AlarmWindow::AlarmWindow(AppContext& context, const desk::Clock* clock,
     refresh();
 }
 
-AlarmWindow::~AlarmWindow() = default;
+AlarmWindow::~AlarmWindow() {
+    // The ringing message goes first, while the model its buttons act on still exists.
+    if (ringBox_) {
+        disconnect(ringBox_, nullptr, this, nullptr);
+        delete ringBox_;
+    }
+}
 
 void AlarmWindow::refresh() {
     setWindowTitle(qs(model_->caption()));
@@ -153,8 +159,6 @@ void AlarmWindow::onSecond() {
     if (started) {
         comeForward();
         showRingBox();
-    } else if (ringBox_ && model_->ringing()) {
-        ringBox_->setInformativeText(qs(model_->ringText()));
     }
     second_.start(model_->msUntilNextSecond() + kTimerMarginMs);
 }
