@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTimeEdit>
 
+#include "app/calc/normal_window.h"
 #include "app/calc/scientific_window.h"
 #include "app/desk/alarm_time_dialog.h"
 #include "app/desk/alarm_window.h"
@@ -225,6 +226,14 @@ private slots:
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("Alarma"));
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->showMinimized();
+        NormalWindow normal(p.context);
+        normal.show();
+        QAction* normalEntry = normal.findChild<QAction*>(QStringLiteral("alarmacalc2"));
+        QVERIFY(normalEntry && normalEntry->isEnabled());
+        normalEntry->trigger();  // the same window, back in the normal state
+        QCOMPARE(p.windows.existing(WindowId::Alarm), w);
+        QVERIFY(!(w->windowState() & Qt::WindowMinimized));
 
         w->model().setAlarm({6, 0});
         p.dialogs.answer = false;
