@@ -27,6 +27,10 @@ void QtDialogs::warn(const std::string& title, const std::string& text) {
     message(QMessageBox::Warning, title, text);
 }
 
+void QtDialogs::error(const std::string& title, const std::string& text) {
+    message(QMessageBox::Critical, title, text);
+}
+
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
     QMessageBox box(QMessageBox::Question, fromUtf8(title), fromUtf8(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());

@@ -5,14 +5,11 @@
 #include <cstdint>
 #include <random>
 
+#include "core/shell/random_source.h"
+
 namespace numeralia::calc {
 
-class RandomSource {
-  public:
-    virtual ~RandomSource() = default;
-    // A number in [0, 1).
-    virtual double draw() = 0;
-};
+using numeralia::RandomSource;
 
 // Reseeded from the clock at every draw; the number has single precision (24 random bits).
 class ClockRandomSource : public RandomSource {

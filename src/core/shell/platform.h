@@ -22,6 +22,9 @@ public:
     virtual void inform(const std::string& title, const std::string& text) = 0;
     // The same for something that went wrong (a warning icon where the platform has one).
     virtual void warn(const std::string& title, const std::string& text) { inform(title, text); }
+    // The same for an error the user must correct (a critical-error icon where the platform
+    // has one).
+    virtual void error(const std::string& title, const std::string& text) { warn(title, text); }
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
     // An input box: a prompt and a text field prefilled with initial, OK and Cancel.
