@@ -9,6 +9,8 @@
 #include "app/convert/converter_window.h"
 #include "app/desk/alarm_window.h"
 #include "app/info/about_window.h"
+#include "app/lotto/lottery_help_window.h"
+#include "app/lotto/lottery_window.h"
 #include "app/shell/program_menu_window.h"
 
 // One line per window; a window that is not listed here keeps its buttons and menu entries
@@ -27,6 +29,8 @@ void registerWindows(AppContext& context) {
     windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });
     windows.registerWindow(WindowId::ConverterHelp, [] { return new ConverterHelpWindow; });
     windows.registerWindow(WindowId::Alarm, [&context] { return new AlarmWindow(context); });
+    windows.registerWindow(WindowId::Lottery, [&context] { return new LotteryWindow(context); });
+    windows.registerWindow(WindowId::LotteryHelp, [] { return new LotteryHelpWindow; });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });
 }
