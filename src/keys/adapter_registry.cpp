@@ -2,6 +2,7 @@
 #include "keys/bank_adapter.h"
 #include "keys/calculator_adapter.h"
 #include "keys/converter_adapter.h"
+#include "keys/lottery_adapter.h"
 #include "keys/preferences_adapter.h"
 #include "keys/window_adapter.h"
 
@@ -32,6 +33,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"alarm",
          [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<AlarmAdapter>(s, p);
+         }},
+        {"lottery",
+         [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<LotteryAdapter>(s, p);
          }},
     };
     return list;

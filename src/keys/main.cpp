@@ -2,7 +2,9 @@
 // the window's state as one JSON object per line (after every key with --trace, otherwise
 // once at the end). It plays no sounds: a sound a key would play shows in the state.
 
+#include <cstdint>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,17 +26,19 @@ struct Options {
     bool save = false;
     bool hasFolder = false;
     std::string folder;
+    std::optional<std::uint64_t> seed;
 };
 
 constexpr const char* kUsage =
-    "usage: numeralia-keys [--window NAME] [--trace] [--folder DIR [--save]] < script\n"
+    "usage: numeralia-keys [--window NAME] [--trace] [--folder DIR [--save]] [--seed N] < script\n"
     "  One key per line: a key id (digit7, plus, memoryAdd1) or a caption that names one\n"
     "  key (7, +, M1+); type:TEXT types characters; keydown:NAME+shift+ctrl+alt sends a key\n"
     "  (keydown:1+shift); select:N picks entry N of the key history; menu:Normal and\n"
     "  menu:Científica switch the calculator model. Blank lines and lines beginning with //\n"
     "  are skipped.\n"
     "  --folder DIR  use DIR as the program folder: its settings file is read first\n"
-    "  --save        and written after the last key\n";
+    "  --save        and written after the last key\n"
+    "  --seed N      draw random numbers from a generator seeded with N (lottery window)\n";
 
 bool parseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -43,6 +47,12 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.trace = true;
         } else if (arg == "--save") {
             options.save = true;
+        } else if (arg == "--seed" && i + 1 < argc) {
+            const std::string value = argv[++i];
+            if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+                value.size() > 19)
+                return false;
+            options.seed = std::stoull(value);
         } else if ((arg == "--folder" || arg == "--window") && i + 1 < argc) {
             (arg == "--folder" ? options.folder : options.window) = argv[++i];
             if (arg == "--folder") options.hasFolder = true;
@@ -98,6 +108,10 @@ int main(int argc, char** argv) {
         sounds.played.clear();  // the start-up sound is not a key's
     }
     const auto adapter = entry->make(shared, sounds);
+    if (options.seed && !adapter->setSeed(*options.seed)) {
+        std::cerr << "numeralia-keys: the " << entry->name << " window draws no random numbers\n";
+        return 2;
+    }
 
     std::string line;
     int number = 0;

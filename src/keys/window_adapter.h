@@ -3,6 +3,7 @@
 // script line at a time and asks it for the window's state. Adding a window to the driver
 // is one adapter class and one line in adapter_registry.cpp.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,9 @@ class WindowAdapter {
     virtual std::string perform(std::string_view line) = 0;
     // Adds the window's own fields to the state object.
     virtual void writeState(JsonObject& json) const = 0;
+    // Draws the window's random numbers from a generator with this seed instead of one
+    // seeded from the clock. False for a window that draws none.
+    virtual bool setSeed(std::uint64_t) { return false; }
 };
 
 using AdapterFactory = std::function<std::unique_ptr<WindowAdapter>(SharedState&, SoundPlayer&)>;

@@ -1,5 +1,6 @@
 # Runs numeralia-keys on every *.keys script of this folder and checks that its output holds
-# each `// expect:` fragment of the script; then checks --folder and --save.
+# each `// expect:` fragment of the script (a `// args:` line gives the driver's options);
+# then checks --folder, --save and --seed.
 #   cmake -DDRIVER=path/to/numeralia-keys -DWORK=scratch/folder -P driver_test.cmake
 
 file(GLOB scripts ${CMAKE_CURRENT_LIST_DIR}/*.keys)
@@ -26,13 +27,19 @@ foreach(script IN LISTS scripts)
     file(WRITE ${folder}/pref "16,0,0,0,0,0,0,0,,,,\"euro\",\"pts\",166.386,\"avanzada\",1\r\n")
     list(APPEND args --folder ${folder})
   endif()
+  file(STRINGS ${script} argsLine REGEX "^// args: " LIMIT_COUNT 1)
+  if(argsLine)
+    string(REGEX REPLACE "^// args: " "" argsText "${argsLine}")
+    separate_arguments(extra UNIX_COMMAND "${argsText}")
+    list(APPEND args ${extra})
+  endif()
   execute_process(COMMAND ${DRIVER} ${args} INPUT_FILE ${script}
                   OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE code)
   if(NOT code EQUAL 0)
     message(SEND_ERROR "${name}: exit ${code}: ${errors}")
     math(EXPR failures "${failures} + 1")
   endif()
-  file(STRINGS ${script} expects REGEX "^// expect: ")
+  file(STRINGS ${script} expects REGEX "^// expect: " ENCODING UTF-8)
   foreach(line IN LISTS expects)
     string(REGEX REPLACE "^// expect: " "" fragment "${line}")
     string(FIND "${output}" "${fragment}" at)
@@ -76,6 +83,34 @@ execute_process(COMMAND ${DRIVER} --window nonesuch INPUT_FILE ${WORK}/settings.
                 OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE code)
 if(NOT code EQUAL 2 OR NOT errors MATCHES "windows:.* scientific( |\n)")
   message(SEND_ERROR "unknown window: exit ${code}, ${errors}")
+  math(EXPR failures "${failures} + 1")
+endif()
+
+# --seed: the same seed draws the same bets, another seed other bets; a window that draws no
+# random numbers refuses it.
+file(WRITE ${WORK}/bets.keys "6\nSeleccionar\n11\nSeleccionar\n")
+set(drawn)
+foreach(seed 7 7 8)
+  execute_process(COMMAND ${DRIVER} --window lottery --seed ${seed} INPUT_FILE ${WORK}/bets.keys
+                  OUTPUT_VARIABLE output RESULT_VARIABLE code)
+  string(REGEX MATCH "\"storedBets\":\\[[^]]*\\]" bets "${output}")
+  if(NOT code EQUAL 0 OR NOT bets MATCHES "^\"storedBets\":\\[\" [0-9]")
+    message(SEND_ERROR "seed ${seed}: exit ${code}, ${output}")
+    math(EXPR failures "${failures} + 1")
+  endif()
+  list(APPEND drawn "${bets}")
+endforeach()
+list(GET drawn 0 first)
+list(GET drawn 1 again)
+list(GET drawn 2 other)
+if(NOT first STREQUAL again OR first STREQUAL other)
+  message(SEND_ERROR "seeds: 7 gave ${first} then ${again}; 8 gave ${other}")
+  math(EXPR failures "${failures} + 1")
+endif()
+execute_process(COMMAND ${DRIVER} --seed 7 INPUT_FILE ${WORK}/bets.keys
+                OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE code)
+if(code EQUAL 0)
+  message(SEND_ERROR "--seed was accepted by the calculator")
   math(EXPR failures "${failures} + 1")
 endif()
 
