@@ -16,19 +16,6 @@
 
 #include "quiet_platform.h"
 
-namespace {
-
-// Message boxes printed and dismissed at once; the input box of the automatic mode answered.
-struct Answering : numeralia::bench::YesDialogs {
-    std::string count;
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        return count;
-    }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
@@ -53,7 +40,7 @@ int main(int argc, char** argv) {
     numeralia::SharedState state;
     state.soundOn = 1;
     numeralia::bench::QuietSounds sounds;
-    Answering dialogs;
+    numeralia::bench::YesDialogs dialogs;
     numeralia::bench::NoFiles files;
     numeralia::app::WindowRegistry windows;
     numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
@@ -69,7 +56,7 @@ int main(int argc, char** argv) {
         model.manualMode();
         for (int number : {4, 9, 17, 23, 31, 38, 46}) model.clickCell(number - 1);
     } else if (mode == QStringLiteral("list")) {
-        dialogs.count = "57";
+        dialogs.typed = "57";
         model.automaticMode();
         model.sizeKey(11);
         model.store();
@@ -83,7 +70,7 @@ int main(int argc, char** argv) {
     const QString printFolder =
         args.size() >= 5 && args[3] == QStringLiteral("--print") ? args[4] : QString();
     if (mode == QStringLiteral("running")) {
-        dialogs.count = "200000";
+        dialogs.typed = "200000";
         QTimer::singleShot(300, [&] {
             // Fires inside the run, while the window repaints itself.
             QTimer::singleShot(400, [&] {

@@ -1,6 +1,7 @@
 #pragma once
 // The platform for benchmarks and look-at programs: no sounds, message boxes printed to
-// standard output, every question answered Yes, input boxes and file dialogs cancelled.
+// standard output, every question answered Yes, input boxes answered with `typed` (cancelled
+// while it is unset), file dialogs cancelled.
 
 #include <cstdio>
 #include <optional>
@@ -20,9 +21,10 @@ struct YesDialogs : Dialogs {
         if (print) std::printf("%s: %s\n", title.c_str(), text.c_str());
     }
     bool askYesNo(const std::string&, const std::string&) override { return true; }
+    std::optional<std::string> typed;
     std::optional<std::string> askText(const std::string&, const std::string&,
                                        const std::string&) override {
-        return std::nullopt;
+        return typed;
     }
 };
 

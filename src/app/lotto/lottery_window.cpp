@@ -271,10 +271,11 @@ void LotteryWindow::runAutomatic() {
     if (closeAfterRun_) close();
 }
 
-bool LotteryWindow::proceed(const LottoModel&) {
-    // Repainting after every bet would slow the run down; a few dozen times a second keeps
-    // the window painted, the progress bar moving and "Cancelar" answering.
-    if (sinceRepaint_.elapsed() < kRepaintInterval) return true;
+bool LotteryWindow::proceed(const LottoModel& model) {
+    // The bar shows from the first bet on. Repainting after every bet would slow the run
+    // down; a few dozen times a second keeps the window painted, the progress bar moving and
+    // "Cancelar" answering.
+    if (model.progressValue() > 1 && sinceRepaint_.elapsed() < kRepaintInterval) return true;
     refresh();
     QApplication::processEvents(QEventLoop::AllEvents, kRepaintInterval / 2);
     sinceRepaint_.start();

@@ -1,0 +1,327 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/calc/scientific_window.h"
+#include "app/lotto/lottery_grid.h"
+#include "app/lotto/lottery_printout.h"
+#include "app/lotto/lottery_window.h"
+#include "app/shell/printing.h"
+#include "app/shell/program_menu_window.h"
+#include "app/shell/svg_picture.h"
+#include "app/shell/window_catalog.h"
+#include "window_test_support.h"
+
+using namespace numeralia;
+using namespace numeralia::app;
+using namespace numeralia::testing;
+
+namespace {
+
+QPushButton* sizeKey(LotteryWindow& w, int n) {
+    return child<QPushButton>(&w, QStringLiteral("tecla_%1").arg(n).toLatin1().constData());
+}
+
+QString field(LotteryWindow& w, int hits) {
+    return child<QLineEdit>(&w, QStringLiteral("probabilidad_%1").arg(hits).toLatin1().constData())
+        ->text();
+}
+
+QString label(LotteryWindow& w, const char* name) { return child<QLabel>(&w, name)->text(); }
+
+// The numbers whose cells are green.
+QList<int> greenCells(LotteryWindow& w) {
+    QList<int> numbers;
+    for (int i = 0; i < 49; ++i) {
+        if (w.grid()->cell(i)->isMarked()) numbers << i + 1;
+    }
+    return numbers;
+}
+
+// The colour a cell is painted with, at its corner.
+QColor cellColour(LotteryWindow& w, int number) {
+    const QImage image = w.grid()->cell(number - 1)->grab().toImage();
+    return image.pixelColor(4, image.height() / 2);
+}
+
+
+}  // namespace
+
+class LotteryWindowTest : public QObject {
+    Q_OBJECT
+
+    Program p;
+    SeededRandomSource random{11};
+
+  private slots:
+    void init() { p.reset(); }
+
+    void keysCellsAndFieldsShowTheModel() {
+        LotteryWindow w(p.context);
+        w.model().setRandomSource(random);
+        w.show();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Simulador Loto"));
+        QCOMPARE(child<QPushButton>(&w, "seleccionar")->text(), QStringLiteral("Seleccionar"));
+        QCOMPARE(label(w, "contador"), QString());
+        // Numbered down the columns: 1 to 7 in the first, 43 to 49 in the last.
+        QCOMPARE(w.grid()->cell(6)->text(), QStringLiteral("7"));
+        QVERIFY(w.grid()->cell(7)->x() > w.grid()->cell(6)->x());
+        QVERIFY(w.grid()->cell(1)->y() > w.grid()->cell(0)->y());
+        QCOMPARE(w.grid()->cell(1)->x(), w.grid()->cell(0)->x());
+        QCOMPARE(cellColour(w, 1), QColor(0xFF, 0xE0, 0xC0));
+
+        sizeKey(w, 6)->click();
+        const QList<int> six = greenCells(w);
+        QCOMPARE(six.size(), 6);
+        QCOMPARE(cellColour(w, six.first()), QColor(0x12, 0xC5, 0x00));
+        QCOMPARE(field(w, 6), QStringLiteral("0,000007 %"));
+        QCOMPARE(field(w, 3), QStringLiteral("0,11 %"));
+        QCOMPARE(label(w, "informacion"), QStringLiteral(" 1 Apuesta Sencilla"));
+        sizeKey(w, 11)->click();
+        QCOMPARE(greenCells(w).size(), 11);
+        QCOMPARE(field(w, 6), QStringLiteral("0,003304 %"));
+        QCOMPARE(label(w, "informacion"),
+                 QStringLiteral(" 1 Apuesta Múltiple equivalente a    462 Apuestas Sencillas"));
+        // Cells do not answer in random mode.
+        const QList<int> eleven = greenCells(w);
+        const int free = eleven.contains(1) ? (eleven.contains(2) ? 3 : 2) : 1;
+        QTest::mouseClick(w.grid()->cell(free - 1), Qt::LeftButton);
+        QCOMPARE(greenCells(w), eleven);
+        child<QPushButton>(&w, "seleccionar")->click();
+        child<QPushButton>(&w, "seleccionar")->click();
+        QCOMPARE(label(w, "contador"), QStringLiteral("2"));
+    }
+
+    void manualModeFromTheMenu() {
+        LotteryWindow w(p.context);
+        w.show();
+        findAction(&w, "Apuestas Manuales")->trigger();
+        QVERIFY(findAction(&w, "Apuestas Manuales")->isChecked());
+        QVERIFY(!findAction(&w, "Apuestas al Azar")->isChecked());
+        QCOMPARE(sizeKey(w, 7)->text(), QStringLiteral("c"));
+        QCOMPARE(sizeKey(w, 7)->toolTip(), QStringLiteral("Borrar Números"));
+        QVERIFY(sizeKey(w, 7)->isEnabled());
+        for (int n : {6, 8, 9, 10, 11}) QVERIFY(!sizeKey(w, n)->isEnabled());
+        for (int number : {12, 3, 49, 40, 41}) QTest::mouseClick(w.grid()->cell(number - 1), Qt::LeftButton);
+        QCOMPARE(field(w, 6), QString());
+        QTest::mouseClick(w.grid()->cell(20), Qt::LeftButton);
+        QCOMPARE(greenCells(w), (QList<int>{3, 12, 21, 40, 41, 49}));
+        QCOMPARE(field(w, 5), QStringLiteral("0,0003 %"));
+        child<QPushButton>(&w, "seleccionar")->click();
+        QCOMPARE(qs(w.model().storedBets().at(0)), QStringLiteral(" 3,  12,  21,  40,  41,  49"));
+        QTest::mouseClick(w.grid()->cell(2), Qt::LeftButton);  // unmarks 3
+        QCOMPARE(field(w, 5), QString());
+        child<QPushButton>(&w, "seleccionar")->click();
+        QCOMPARE(p.dialogs.messages.back(),
+                 std::make_pair(std::string("Numeralia - Simulador Loto"), std::string("Error:  Apuesta No Válida")));
+        sizeKey(w, 7)->click();
+        QVERIFY(greenCells(w).isEmpty());
+        findAction(&w, "Apuestas al Azar")->trigger();
+        QCOMPARE(sizeKey(w, 7)->text(), QStringLiteral("7"));
+        QCOMPARE(sizeKey(w, 7)->toolTip(), QStringLiteral("Obtención de una Apuesta Múltiple (7 Números)"));
+        for (int n = 6; n <= 11; ++n) QVERIFY(sizeKey(w, n)->isEnabled());
+    }
+
+    void theListTakesThePlaceOfTheGrid() {
+        LotteryWindow w(p.context);
+        w.show();
+        QVERIFY(!child<QListWidget>(&w, "apuestas")->isVisible());
+        findAction(&w, "Mostrar Apuestas Seleccionadas")->trigger();
+        auto* list = child<QListWidget>(&w, "apuestas");
+        QVERIFY(list->isVisible() && !w.grid()->isVisible());
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(child<QPushButton>(&w, "seleccionar")->text(), QStringLiteral("Cerrar Ventana"));
+        child<QPushButton>(&w, "seleccionar")->click();
+        QVERIFY(!list->isVisible() && w.grid()->isVisible());
+        for (int i = 0; i < 3; ++i) {
+            sizeKey(w, 6 + i)->click();
+            child<QPushButton>(&w, "seleccionar")->click();
+        }
+        findAction(&w, "Mostrar Apuestas Seleccionadas")->trigger();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(2)->text(), qs(w.model().storedBets()[2]));
+        findAction(&w, "Borrar Apuestas")->trigger();
+        QVERIFY(!list->isVisible());
+        QCOMPARE(label(w, "contador"), QStringLiteral("0"));
+        findAction(&w, "Mostrar Apuestas Seleccionadas")->trigger();
+        QCOMPARE(list->count(), 0);
+    }
+
+    // The progress bar shows during a run, "Cancelar" stops it between two bets and keeps
+    // what was stored, and the window is repainted meanwhile.
+    void automaticRunShowsProgressAndCancels() {
+        LotteryWindow w(p.context);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* bar = child<QProgressBar>(&w, "progreso");
+        auto* cancel = child<QPushButton>(&w, "cancelar");
+        QVERIFY(!bar->isVisible() && !cancel->isVisible());
+        p.dialogs.textAnswers = {"1000000000"};
+        bool seenRunning = false;
+        int seenValue = 0;
+        QString seenText;
+        QTimer::singleShot(150, &w, [&] {
+            seenRunning = bar->isVisible() && cancel->isVisible() && w.model().running();
+            seenValue = bar->value();
+            seenText = bar->text();
+            QVERIFY(!sizeKey(w, 6)->isEnabled());
+            QVERIFY(!w.menuBar()->isEnabled());
+            cancel->click();
+        });
+        findAction(&w, "Modo Automático")->trigger();
+        QVERIFY(seenRunning);
+        QVERIFY(seenValue > 0);
+        QVERIFY2(seenText.endsWith(QStringLiteral(" de 1.000.000.000 Apuestas")), qPrintable(seenText));
+        QVERIFY(!w.model().running());
+        QVERIFY(!bar->isVisible() && !cancel->isVisible());
+        QVERIFY(w.menuBar()->isEnabled() && sizeKey(w, 6)->isEnabled());
+        const int stored = static_cast<int>(w.model().storedBets().size());
+        QVERIFY(stored > 0 && stored <= 500);
+        QCOMPARE(label(w, "contador"), QString::number(stored));
+        // A short run: the bets, the counter and a hidden bar at the end.
+        findAction(&w, "Borrar Apuestas")->trigger();
+        p.dialogs.textAnswers = {"499"};
+        findAction(&w, "Modo Automático")->trigger();
+        QCOMPARE(label(w, "contador"), QStringLiteral("499"));
+        QCOMPARE(greenCells(w).size(), 6);
+        QVERIFY(!bar->isVisible());
+    }
+
+    // Closing the window during a run stops the run first, then closes.
+    void closingDuringARun() {
+        registerWindows(p.context);
+        auto* w = qobject_cast<LotteryWindow*>(p.windows.show(WindowId::Lottery));
+        QVERIFY(w != nullptr);
+        QPointer<LotteryWindow> alive(w);
+        p.dialogs.textAnswers = {"1000000000"};
+        QTimer::singleShot(100, w, [&] { p.windows.close(WindowId::Lottery); });
+        findAction(w, "Modo Automático")->trigger();
+        flushDeletes();
+        QVERIFY(alive.isNull());
+        QVERIFY(p.windows.existing(WindowId::Lottery) == nullptr);
+    }
+
+    void speakerPictureOnActivation() {
+        p.state.soundOn = 1;
+        LotteryWindow w(p.context);
+        QVERIFY(activate(&w));
+        auto* speaker = child<SvgPicture>(&w, "altavoz");
+        QVERIFY(speaker->isVisible());
+        QCOMPARE(speaker->toolTip(), QStringLiteral("Sonidos del Programa Activados"));
+        p.state.soundOn = 0;
+        QVERIFY(speaker->isVisible());  // until the window becomes active again
+        QVERIFY(activateAgain(&w));
+        QVERIFY(!speaker->isVisible());
+    }
+
+    void toolTipsAndMenus() {
+        LotteryWindow w(p.context);
+        QCOMPARE(sizeKey(w, 6)->toolTip(), QStringLiteral("Obtención de una Apuesta Sencilla (6 Números)"));
+        QCOMPARE(sizeKey(w, 9)->toolTip(), QStringLiteral("Obtención de una Apuesta Múltiple (9 Números) "));
+        QCOMPARE(child<QPushButton>(&w, "seleccionar")->toolTip(),
+                 QStringLiteral("Selecciona la Combinación Actual / Cierra la Ventana de Apuestas Seleccionadas"));
+        QCOMPARE(child<QLineEdit>(&w, "probabilidad_4")->toolTip(), QStringLiteral("Probabilidad de 4 Aciertos"));
+        QCOMPARE(child<QLabel>(&w, "informacion")->toolTip(),
+                 QStringLiteral("Información acerca de la Combinación Actual"));
+        QCOMPARE(child<QLabel>(&w, "contador")->toolTip(),
+                 QStringLiteral("Número de Apuestas Seleccionadas hasta el Momento"));
+        QStringList menus;
+        for (QAction* action : w.menuBar()->actions()) menus << action->text();
+        QCOMPARE(menus, (QStringList{"&Fichero", "&Edit", "&Opciones", "A&yuda", "A&cerca de..."}));
+        QStringList files;
+        for (QAction* action : w.menuBar()->actions().first()->menu()->actions()) files << action->text();
+        QCOMPARE(files, (QStringList{"Abrir Fichero  de Apuestas", "Guardar Fichero de Apuestas", "",
+                                     "Imprimir Apuestas Seleccionadas"}));
+    }
+
+    // The Program menu button and the calculators' entry open the window; its menus open
+    // the help and About windows.
+    void openedFromTheProgramMenuAndTheCalculator() {
+        QTemporaryDir dir;
+        registerWindows(p.context);
+        ProgramMenuWindow menu(p.context, dir.path());
+        menu.show();
+        auto* button = child<QToolButton>(&menu, "Command4");
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget* lottery = p.windows.existing(WindowId::Lottery);
+        QVERIFY(qobject_cast<LotteryWindow*>(lottery) != nullptr);
+        p.windows.close(WindowId::Lottery);
+        flushDeletes();
+        auto* calculator = p.windows.show(WindowId::Scientific);
+        QAction* entry = findAction(calculator, "Simulador Loto");
+        QVERIFY(entry && entry->isEnabled());
+        entry->trigger();
+        lottery = p.windows.existing(WindowId::Lottery);
+        QVERIFY(lottery != nullptr);
+
+        findAction(lottery, "A&yuda")->trigger();
+        QWidget* help = p.windows.existing(WindowId::LotteryHelp);
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->windowTitle(), QStringLiteral("Ayuda Simulador Loto"));
+        const QString text = child<QTextBrowser>(help, "ayuda")->toPlainText();
+        for (const char* quoted : {"Carga un conjunto de apuestas almacenadas previamente en un fichero.",
+                                   "Almacena en un fichero el conjunto de apuestas actualmente seleccionadas.",
+                                   "Saca una copia impresa del conjunto de apuestas actualmente seleccionadas."})
+            QVERIFY2(text.contains(QString::fromUtf8(quoted)), quoted);
+        findAction(lottery, "A&cerca de...")->trigger();
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
+        p.windows.close(WindowId::About);
+        flushDeletes();
+        QTest::mouseClick(child<SvgPicture>(lottery, "logo"), Qt::LeftButton);
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
+        menu.close();
+    }
+
+    // Numbered bets, three columns of 40 rows a page (two for multiple bets), filled down the
+    // columns; a page break after every page but the last.
+    void printedList() {
+        std::vector<std::string> simple;
+        for (int i = 0; i < 250; ++i) simple.push_back(" 1,  2,  3,  4,  5,  " + std::to_string(6 + i % 40));
+        const QString html = lotteryPrintHtml(simple);
+        QCOMPARE(html.count(QStringLiteral("<table")), 3);
+        QCOMPARE(html.count(QStringLiteral("page-break-after")), 2);
+        QVERIFY(html.contains(QStringLiteral("250 Apuestas Seleccionadas")));
+        const qsizetype firstRow = html.indexOf(QStringLiteral("<tr"));
+        const QString row = html.mid(firstRow, html.indexOf(QStringLiteral("</tr>"), firstRow) - firstRow);
+        QVERIFY2(row.contains(QStringLiteral(">1.<")) && row.contains(QStringLiteral(">41.<")) &&
+                     row.contains(QStringLiteral(">81.<")),
+                 qPrintable(row));
+        // The last page: bets 241 to 250 in three columns of 4, 4 and 2.
+        const qsizetype lastPage = html.lastIndexOf(QStringLiteral("<table"));
+        const QString last = html.mid(lastPage, html.indexOf(QStringLiteral("</tr>"), lastPage) - lastPage);
+        QVERIFY2(last.contains(QStringLiteral(">241.<")) && last.contains(QStringLiteral(">245.<")) &&
+                     last.contains(QStringLiteral(">249.<")),
+                 qPrintable(last));
+        std::vector<std::string> multiple = {" 1,  2,  3,  4,  5,  6,  7", " 1,  2,  3,  4,  5,  6"};
+        const QString two = lotteryPrintHtml(multiple);
+        QVERIFY(two.contains(QStringLiteral("2 Apuestas Seleccionadas")));
+        QCOMPARE(two.count(QStringLiteral("<td align='right'")), 2);
+
+        // From the menu: a PDF when there is no printer, nothing with an empty list.
+        QTemporaryDir dir;
+        setPdfFolderForTests(dir.path());
+        LotteryWindow w(p.context);
+        findAction(&w, "Imprimir Apuestas Seleccionadas")->trigger();
+        QCOMPARE(p.dialogs.messages.back().second, std::string("No hay Apuestas Seleccionadas que imprimir."));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        sizeKey(w, 6)->click();
+        child<QPushButton>(&w, "seleccionar")->click();
+        findAction(&w, "Imprimir Apuestas Seleccionadas")->trigger();
+        const QStringList pdfs = QDir(dir.path()).entryList({"*.pdf"}, QDir::Files);
+        QCOMPARE(pdfs.size(), 1);
+        QVERIFY(QFileInfo(dir.filePath(pdfs.first())).size() > 1000);
+        setPdfFolderForTests(QString());
+    }
+};
+
+QTEST_MAIN(LotteryWindowTest)
+#include "lottery_window_test.moc"
