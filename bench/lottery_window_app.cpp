@@ -1,11 +1,12 @@
 // Shows the Lottery simulator window in a given state and saves a picture of it:
-//   lottery_window_app random|multiple|manual|list|running|help out.png [--print folder]
-// "running" saves the picture in the middle of an automatic run of 200.000 bets. With
+//   lottery_window_app random|multiple|manual|list|full|running|help out.png [--print folder]
+// "full" stores 500 simple bets. "running" saves the picture in the middle of an automatic run of 200.000 bets. With
 // --print, the stored bets are also printed to a PDF in folder. Used to look at the window
 // (and its printed page) the way a user sees them.
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr,
-                     "usage: lottery_window_app random|multiple|manual|list|running|help out.png "
+                     "usage: lottery_window_app random|multiple|manual|list|full|running|help out.png "
                      "[--print folder]\n");
         return 2;
     }
@@ -55,6 +56,10 @@ int main(int argc, char** argv) {
     } else if (mode == QStringLiteral("manual")) {
         model.manualMode();
         for (int number : {4, 9, 17, 23, 31, 38, 46}) model.clickCell(number - 1);
+    } else if (mode == QStringLiteral("full")) {
+        dialogs.typed = "500";
+        model.automaticMode();
+        model.showStoredBets();
     } else if (mode == QStringLiteral("list")) {
         dialogs.typed = "57";
         model.automaticMode();
@@ -87,6 +92,8 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     QTimer::singleShot(800, [&] {
+        // The list scrolled to its end, where the multiple bets are.
+        window->findChild<QListWidget*>(QStringLiteral("apuestas"))->scrollToBottom();
         window->grab().save(out);
         if (!printFolder.isEmpty()) {
             numeralia::app::setPdfFolderForTests(printFolder);

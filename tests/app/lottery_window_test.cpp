@@ -281,25 +281,25 @@ class LotteryWindowTest : public QObject {
         menu.close();
     }
 
-    // Numbered bets, three columns of 40 rows a page (two for multiple bets), filled down the
+    // Numbered bets, three columns of 42 rows a page (two for multiple bets), filled down the
     // columns; a page break after every page but the last.
     void printedList() {
         std::vector<std::string> simple;
-        for (int i = 0; i < 250; ++i) simple.push_back(" 1,  2,  3,  4,  5,  " + std::to_string(6 + i % 40));
+        for (int i = 0; i < 262; ++i) simple.push_back(" 1,  2,  3,  4,  5,  " + std::to_string(6 + i % 40));
         const QString html = lotteryPrintHtml(simple);
         QCOMPARE(html.count(QStringLiteral("<table")), 3);
         QCOMPARE(html.count(QStringLiteral("page-break-after")), 2);
-        QVERIFY(html.contains(QStringLiteral("250 Apuestas Seleccionadas")));
+        QVERIFY(html.contains(QStringLiteral("262 Apuestas Seleccionadas")));
         const qsizetype firstRow = html.indexOf(QStringLiteral("<tr"));
         const QString row = html.mid(firstRow, html.indexOf(QStringLiteral("</tr>"), firstRow) - firstRow);
-        QVERIFY2(row.contains(QStringLiteral(">1.<")) && row.contains(QStringLiteral(">41.<")) &&
-                     row.contains(QStringLiteral(">81.<")),
+        QVERIFY2(row.contains(QStringLiteral(">1.<")) && row.contains(QStringLiteral(">43.<")) &&
+                     row.contains(QStringLiteral(">85.<")),
                  qPrintable(row));
-        // The last page: bets 241 to 250 in three columns of 4, 4 and 2.
+        // The last page: bets 253 to 262 in three columns of 4, 4 and 2.
         const qsizetype lastPage = html.lastIndexOf(QStringLiteral("<table"));
         const QString last = html.mid(lastPage, html.indexOf(QStringLiteral("</tr>"), lastPage) - lastPage);
-        QVERIFY2(last.contains(QStringLiteral(">241.<")) && last.contains(QStringLiteral(">245.<")) &&
-                     last.contains(QStringLiteral(">249.<")),
+        QVERIFY2(last.contains(QStringLiteral(">253.<")) && last.contains(QStringLiteral(">257.<")) &&
+                     last.contains(QStringLiteral(">261.<")),
                  qPrintable(last));
         std::vector<std::string> multiple = {" 1,  2,  3,  4,  5,  6,  7", " 1,  2,  3,  4,  5,  6"};
         const QString two = lotteryPrintHtml(multiple);

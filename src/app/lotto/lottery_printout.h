@@ -10,7 +10,7 @@ class QWidget;
 namespace numeralia::app {
 
 // Rows of bets on a page; the columns of a page are filled top to bottom, then left to right.
-inline constexpr int kPrintedRowsPerPage = 40;
+inline constexpr int kPrintedRowsPerPage = 42;
 
 // The document: a title and, per page, a table of numbered bets in three columns (two when
 // some bet has more than six numbers).
