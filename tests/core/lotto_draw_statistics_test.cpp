@@ -80,7 +80,6 @@ struct Case {
 TEST(LottoDrawStatistics, NumbersAreUniformAndDistinctWithinABet) {
     const Case cases[] = {
         {"seed 1", [] { return std::make_unique<SeededRandomSource>(1); }, true},
-        {"seed 20240607", [] { return std::make_unique<SeededRandomSource>(20240607); }, true},
         // The check itself notices a generator that is only slightly off.
         {"skewed", [] { return std::make_unique<Skewed>(); }, false},
         {"sticky", [] { return std::make_unique<Sticky>(); }, false},
