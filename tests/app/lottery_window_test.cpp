@@ -256,12 +256,17 @@ class LotteryWindowTest : public QObject {
         QVERIFY(qobject_cast<LotteryWindow*>(lottery) != nullptr);
         p.windows.close(WindowId::Lottery);
         flushDeletes();
-        auto* calculator = p.windows.show(WindowId::Scientific);
-        QAction* entry = findAction(calculator, "Simulador Loto");
-        QVERIFY(entry && entry->isEnabled());
-        entry->trigger();
-        lottery = p.windows.existing(WindowId::Lottery);
-        QVERIFY(lottery != nullptr);
+        for (WindowId model : {WindowId::Normal, WindowId::Scientific}) {
+            auto* calculator = p.windows.show(model);
+            QAction* entry = findAction(calculator, "Simulador Loto");
+            QVERIFY(entry && entry->isEnabled());
+            entry->trigger();
+            lottery = p.windows.existing(WindowId::Lottery);
+            QVERIFY(lottery != nullptr);
+            p.windows.close(model);
+            if (model == WindowId::Normal) p.windows.close(WindowId::Lottery);
+            flushDeletes();
+        }
 
         findAction(lottery, "A&yuda")->trigger();
         QWidget* help = p.windows.existing(WindowId::LotteryHelp);
