@@ -9,6 +9,7 @@
 #include "app/bank/bank_window.h"
 #include "core/bank/bank_model.h"
 
+#include "bench_application.h"
 #include "quiet_platform.h"
 
 namespace {
@@ -30,14 +31,6 @@ struct ModelUnderTest {
     numeralia::bench::YesDialogs dialogs;
     numeralia::bank::BankModel model{shared, sounds, dialogs};
 };
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bank_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 }  // namespace
 
@@ -71,14 +64,9 @@ BENCHMARK(BM_LoanTable1200MonthsAllTexts)->Unit(benchmark::kMillisecond);
 
 // Calculate in the window and paint the table, scrolled to its last month.
 static void BM_WindowShowsTable1200Months(benchmark::State& state) {
-    application();
-    numeralia::SharedState shared;
-    numeralia::bench::QuietSounds sounds;
-    numeralia::bench::YesDialogs dialogs;
-    numeralia::bench::NoFiles files;
-    numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{shared, sounds, dialogs, windows, files};
-    numeralia::app::BankWindow window(context);
+    numeralia::bench::application();
+    numeralia::bench::WindowProgram program;
+    numeralia::app::BankWindow window(program.context);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 #include "keys/calculator_adapter.h"
 #include "keys/converter_adapter.h"
 #include "keys/lottery_adapter.h"
+#include "keys/periodic_adapter.h"
 #include "keys/preferences_adapter.h"
 #include "keys/window_adapter.h"
 
@@ -37,6 +38,10 @@ const std::vector<AdapterEntry>& adapters() {
         {"lottery",
          [](SharedState& s, SoundPlayer& p) -> std::unique_ptr<WindowAdapter> {
              return std::make_unique<LotteryAdapter>(s, p);
+         }},
+        {"periodic",
+         [](SharedState& s, SoundPlayer&) -> std::unique_ptr<WindowAdapter> {
+             return std::make_unique<PeriodicAdapter>(s);
          }},
     };
     return list;

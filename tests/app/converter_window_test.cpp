@@ -7,6 +7,7 @@
 #include "app/calc/calc_keypad.h"
 #include "app/calc/scientific_window.h"
 #include "app/convert/converter_window.h"
+#include "app/info/help_window.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
 #include "core/convert/unit_table.h"
@@ -152,8 +153,8 @@ private slots:
         QWidget* help = p.windows.existing(WindowId::ConverterHelp);
         QVERIFY(help != nullptr);
         QCOMPARE(help->windowTitle(), QStringLiteral("Ayuda Conversion de Unidades"));
-        QStringList texts;
-        for (QLabel* label : help->findChildren<QLabel*>()) texts << label->text();
+        const QStringList texts = static_cast<HelpWindow*>(help)->plainText().split(
+            QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(texts.size(), 6);
         QVERIFY(texts[0].startsWith(QStringLiteral("Para realizar conversiones")));
         QCOMPARE(texts[3], QStringLiteral("Notas"));

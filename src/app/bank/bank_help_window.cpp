@@ -1,14 +1,11 @@
 #include "app/bank/bank_help_window.h"
 
-#include <QTextBrowser>
-#include <QVBoxLayout>
-
 namespace numeralia::app {
 
 namespace {
 
 const char* const kHelpHtml = R"(
-<h2 style="color:#20456e;">Operaciones Bancarias</h2>
+<h2>Operaciones Bancarias</h2>
 <p>Calcula préstamos, depósitos a plazo fijo y planes de ahorro con su tabla mes a mes.
 Elija primero el tipo de operación en el menú <b>Tipo Operación</b>: <i>Préstamos Bancarios</i>,
 <i>Depósitos a Plazo Fijo</i> o <i>Planes de Ahorro</i>. Al cambiar de operación se borran los
@@ -64,18 +61,8 @@ predeterminada; si no hay ninguna, se guarda un documento PDF y se indica dónde
 
 }  // namespace
 
-BankHelpWindow::BankHelpWindow(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Ayuda Operaciones Bancarias"));
-    auto* browser = new QTextBrowser;
-    browser->setObjectName(QStringLiteral("ayuda"));
-    browser->document()->setDocumentMargin(14);
-    browser->setHtml(QString::fromUtf8(kHelpHtml));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    const int em = fontMetrics().horizontalAdvance(QStringLiteral("M"));
-    resize(em * 62, em * 54);
-}
+BankHelpWindow::BankHelpWindow(QWidget* parent)
+    : HelpWindow(QStringLiteral("Ayuda Operaciones Bancarias"), QString::fromUtf8(kHelpHtml),
+                 QSize(62, 54), parent) {}
 
 }  // namespace numeralia::app

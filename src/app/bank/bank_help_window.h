@@ -1,11 +1,11 @@
 #pragma once
 // "Ayuda Operaciones Bancarias": how to use the Bank operations window.
 
-#include <QWidget>
+#include "app/info/help_window.h"
 
 namespace numeralia::app {
 
-class BankHelpWindow : public QWidget {
+class BankHelpWindow : public HelpWindow {
     Q_OBJECT
   public:
     explicit BankHelpWindow(QWidget* parent = nullptr);

@@ -1,8 +1,5 @@
 #include "app/convert/converter_help_window.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
 namespace numeralia::app {
 
 namespace {
@@ -28,36 +25,18 @@ const char* const kNotes[] = {
     "decimales),  pulse el botón <EXP>.",
 };
 
-QLabel* paragraph(const char* text, const char* name) {
-    auto* label = new QLabel(QString::fromUtf8(text));
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+QString helpHtml() {
+    QString html = helpParagraph(kIntroduction);
+    for (const char* step : kSteps) html += helpParagraph(step);
+    html += QStringLiteral("<h3>Notas</h3>");
+    for (const char* note : kNotes) html += helpParagraph(note);
+    return html;
 }
 
 }  // namespace
 
-ConverterHelpWindow::ConverterHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ConverterHelp"));
-    setWindowTitle(QStringLiteral("Ayuda Conversion de Unidades"));
-    setStyleSheet(QStringLiteral("QWidget#ConverterHelp { background: #fdfaf4; }"
-                                 "QLabel#notas { font-weight: bold; font-size: 12pt;"
-                                 " color: #1d3557; }"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 18, 20, 18);
-    layout->setSpacing(10);
-    layout->addWidget(paragraph(kIntroduction, "introduccion"));
-    for (const char* step : kSteps) layout->addWidget(paragraph(step, "paso"));
-    layout->addSpacing(6);
-    layout->addWidget(paragraph("Notas", "notas"));
-    for (const char* note : kNotes) layout->addWidget(paragraph(note, "nota"));
-    layout->addStretch(1);
-    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    setMinimumWidth(em * 36);
-    resize(em * 40, heightForWidth(em * 40) > 0 ? heightForWidth(em * 40) : em * 30);
-}
+ConverterHelpWindow::ConverterHelpWindow(QWidget* parent)
+    : HelpWindow(QStringLiteral("Ayuda Conversion de Unidades"), helpHtml(), QSize(40, 30),
+                 parent) {}
 
 }  // namespace numeralia::app

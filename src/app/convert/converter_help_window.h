@@ -1,11 +1,11 @@
 #pragma once
 // "Ayuda Conversion de Unidades": how to use the unit converter.
 
-#include <QWidget>
+#include "app/info/help_window.h"
 
 namespace numeralia::app {
 
-class ConverterHelpWindow : public QWidget {
+class ConverterHelpWindow : public HelpWindow {
     Q_OBJECT
 public:
     explicit ConverterHelpWindow(QWidget* parent = nullptr);

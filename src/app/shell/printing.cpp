@@ -2,11 +2,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <functional>
 
 namespace numeralia::app {
 
@@ -22,16 +25,21 @@ QString pdfFolder() {
     if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::homePath();
     return folder;
 }
+
 }  // namespace
 
 void setPdfFolderForTests(const QString& folder) { pdfFolderOverride() = folder; }
 
-QString printDocument(QWidget* parent, QTextDocument& document, const QString& title) {
+namespace {
+
+// Runs paint on the default printer, or on a PDF file whose path the user is told.
+QString printWith(QWidget* parent, const QString& title,
+                  const std::function<void(QPrinter&)>& paint) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (!printerInfo.isNull() && pdfFolderOverride().isEmpty()) {
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         printer.setDocName(title);
-        document.print(&printer);
+        paint(printer);
         return {};
     }
     QString name = title;
@@ -43,7 +51,7 @@ QString printDocument(QWidget* parent, QTextDocument& document, const QString& t
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(title);
-    document.print(&printer);
+    paint(printer);
     if (pdfFolderOverride().isEmpty()) {
         QMessageBox::information(parent, QStringLiteral("Numeralia"),
                                  QStringLiteral("No hay ninguna impresora instalada.\n"
@@ -51,6 +59,27 @@ QString printDocument(QWidget* parent, QTextDocument& document, const QString& t
                                      .arg(QDir::toNativeSeparators(path)));
     }
     return path;
+}
+
+}  // namespace
+
+QString printDocument(QWidget* parent, QTextDocument& document, const QString& title) {
+    return printWith(parent, title, [&document](QPrinter& printer) { document.print(&printer); });
+}
+
+QString printImage(QWidget* parent, const QImage& image, const QString& title) {
+    return printWith(parent, title, [&image](QPrinter& printer) {
+        printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
+        QPainter painter;
+        if (!painter.begin(&printer)) return;  // a printer that fails prints nothing
+        const QRect page = painter.viewport();
+        QSize size = image.size();
+        size.scale(page.size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size),
+                          image);
+    });
 }
 
 }  // namespace numeralia::app

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QImage;
 class QTextDocument;
 class QWidget;
 
@@ -11,6 +12,11 @@ namespace numeralia::app {
 // is written to a PDF file instead and the user is told its path. Returns the PDF path in
 // that case, an empty string when it went to a printer.
 QString printDocument(QWidget* parent, QTextDocument& document, const QString& title);
+
+// Prints a picture (the image of a window) on one page, scaled to fit, turned sideways when
+// it is wider than tall; the printer or the PDF are chosen as by printDocument. A printer
+// that fails prints nothing and says nothing.
+QString printImage(QWidget* parent, const QImage& image, const QString& title);
 
 // Where printDocument writes its PDF when there is no printer (tests point it elsewhere).
 void setPdfFolderForTests(const QString& folder);

@@ -1,13 +1,11 @@
 #include "app/shell/svg_picture.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace numeralia::app {
 
 SvgPicture::SvgPicture(const QString& resource, QSize size, QWidget* parent)
-    : QWidget(parent), size_(size) {
-    setFixedSize(size);
+    : PictureBox(size, parent) {
     setSource(resource);
 }
 
@@ -27,11 +25,6 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     picture.scale(QSizeF(size()), Qt::KeepAspectRatio);
     const QPointF corner((width() - picture.width()) / 2, (height() - picture.height()) / 2);
     renderer_.render(&painter, QRectF(corner, picture));
-}
-
-void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace numeralia::app

@@ -2,11 +2,12 @@
 // A picture drawn from an SVG resource, sharp at every screen scale. It can be clicked.
 
 #include <QSvgRenderer>
-#include <QWidget>
+
+#include "app/shell/picture_box.h"
 
 namespace numeralia::app {
 
-class SvgPicture : public QWidget {
+class SvgPicture : public PictureBox {
     Q_OBJECT
 public:
     // `resource` is a path such as ":/pictures/logo.svg"; `size` is the size in logical pixels.
@@ -14,18 +15,12 @@ public:
 
     void setSource(const QString& resource);
     QString source() const { return source_; }
-    QSize sizeHint() const override { return size_; }
-
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString source_;
-    QSize size_;
     QSvgRenderer renderer_;
 };
 

@@ -5,6 +5,9 @@
 #include "app/calc/normal_window.h"
 #include "app/calc/preferences_window.h"
 #include "app/calc/scientific_window.h"
+#include "app/chem/notes_window.h"
+#include "app/chem/periodic_help_window.h"
+#include "app/chem/periodic_window.h"
 #include "app/convert/converter_help_window.h"
 #include "app/convert/converter_window.h"
 #include "app/desk/alarm_window.h"
@@ -31,6 +34,9 @@ void registerWindows(AppContext& context) {
     windows.registerWindow(WindowId::Alarm, [&context] { return new AlarmWindow(context); });
     windows.registerWindow(WindowId::Lottery, [&context] { return new LotteryWindow(context); });
     windows.registerWindow(WindowId::LotteryHelp, [] { return new LotteryHelpWindow; });
+    windows.registerWindow(WindowId::Periodic, [&context] { return new PeriodicWindow(context); });
+    windows.registerWindow(WindowId::Notes, [] { return new NotesWindow; });
+    windows.registerWindow(WindowId::PeriodicHelp, [] { return new PeriodicHelpWindow; });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });
 }

@@ -1,0 +1,42 @@
+#include "app/info/help_window.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace numeralia::app {
+
+namespace {
+
+// The look every help window shares.
+const char* const kStyleSheet =
+    "h2 { color: #20456e; } h3 { color: #1d3557; margin-top: 14px; }"
+    "p { margin-bottom: 8px; } td { vertical-align: top; }";
+
+}  // namespace
+
+HelpWindow::HelpWindow(const QString& title, const QString& html, QSize sizeInEm, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    browser_ = new QTextBrowser;
+    browser_->setObjectName(QStringLiteral("ayuda"));
+    browser_->setOpenLinks(false);
+    browser_->document()->setDocumentMargin(14);
+    browser_->document()->setDefaultStyleSheet(QString::fromLatin1(kStyleSheet));
+    browser_->setHtml(html);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    resize(em * sizeInEm.width(), em * sizeInEm.height());
+}
+
+QString HelpWindow::plainText() const { return browser_->toPlainText(); }
+
+QString helpParagraph(const char* text, bool bold) {
+    const QString escaped = QString::fromUtf8(text).toHtmlEscaped();
+    return bold ? QStringLiteral("<p><b>%1</b></p>").arg(escaped)
+                : QStringLiteral("<p>%1</p>").arg(escaped);
+}
+
+}  // namespace numeralia::app
