@@ -3,6 +3,10 @@
 //   periodic_window_app notes out.png             the Notes window
 //   periodic_window_app help out.png              the help window
 //   periodic_window_app lattices out.png          the nine crystal drawings and six swatches
+//   periodic_window_app calc [FORMULA] out.png    the calculator after H 2 = S O 4 =, and a
+//                                                 typed formula (CuSO4·5H2O unless given)
+//   periodic_window_app ionic|spectrum|series out.png   the windows of the chemistry tables
+//   periodic_window_app print SYMBOL FOLDER       the printed element sheet, as a PDF
 // Used to look at the windows the way a user sees them.
 
 #include <QApplication>
@@ -11,7 +15,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/chem/chemistry_tables.h"
 #include "app/chem/crystal_drawing.h"
+#include "app/chem/element_printout.h"
+#include "app/chem/molecular_weight_panel.h"
+#include "app/shell/printing.h"
+#include <QLineEdit>
 #include "app/chem/periodic_window.h"
 #include "app/shell/window_catalog.h"
 #include "core/chem/elements.h"
@@ -68,6 +77,33 @@ int main(int argc, char** argv) {
         shown = windows.show(app::WindowId::Notes);
     } else if (what == QStringLiteral("help")) {
         shown = windows.show(app::WindowId::PeriodicHelp);
+    } else if (what == QStringLiteral("ionic")) {
+        shown = windows.show(app::WindowId::Ionic);
+    } else if (what == QStringLiteral("spectrum") || what == QStringLiteral("series")) {
+        shown = what == QStringLiteral("spectrum") ? static_cast<QWidget*>(new app::SpectrumWindow)
+                                                   : new app::SeriesWindow;
+        if (auto* spectrum = qobject_cast<app::SpectrumWindow*>(shown)) spectrum->chooseWavelength(486);
+        shown->show();
+    } else if (what == QStringLiteral("calc")) {
+        auto* window = static_cast<app::PeriodicWindow*>(windows.show(app::WindowId::Periodic));
+        auto& model = window->model();
+        model.startCalculator();
+        for (const char* step : {"H", "2", "=", "S", "O", "4", "="}) {
+            if (step[0] >= '0' && step[0] <= '9') model.pressCalculatorDigit(step[0] - '0');
+            else if (step[0] == '=') model.pressCalculatorEquals();
+            else model.clickElement(*chem::elementBySymbol(step));
+        }
+        window->refresh();
+        window->calculatorPanel()->typedFormula()->setText(
+            args.size() > 3 ? args[2] : QStringLiteral("CuSO4·5H2O"));
+        shown = window;
+    } else if (what == QStringLiteral("print")) {
+        auto* window = static_cast<app::PeriodicWindow*>(windows.show(app::WindowId::Periodic));
+        window->model().clickElement(*chem::elementBySymbol(args[2].toStdString()));
+        window->refresh();
+        app::setPdfFolderForTests(args[3]);
+        std::printf("%s\n", qPrintable(window->printElement()));
+        return 0;
     } else if (what == QStringLiteral("lattices")) {
         shown = latticeSheet();
         shown->show();

@@ -5,6 +5,7 @@ packages=(g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
   qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev units
+  poppler-utils  # pdftotext reads printed pages back in the window tests
   dpkg-dev file desktop-file-utils appstream)  # the Debian package: build and check
 missing=()
 for p in "${packages[@]}"; do

@@ -19,9 +19,34 @@ std::string_view colourName(std::uint32_t colour) {
 
 }  // namespace
 
+bool PeriodicAdapter::calculatorKey(std::string_view caption) {
+    if (caption.size() == 1 && caption[0] >= '0' && caption[0] <= '9') {
+        model_.pressCalculatorDigit(caption[0] - '0');
+    } else if (caption == "=") {
+        model_.pressCalculatorEquals();
+    } else if (caption == "Salir") {
+        model_.exitCalculator();
+    } else if (caption == "Cálculo") {
+        model_.startCalculator();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::string PeriodicAdapter::perform(std::string_view line) {
     std::string_view entry = line;
     if (entry.starts_with("menu:")) entry.remove_prefix(5);
+    if (line.starts_with("formula:")) {
+        typed_ = std::string(line.substr(8));
+        analysis_ = chem::analyseFormula(typed_);
+        return {};
+    }
+    if (line == "pm:C") {
+        model_.pressCalculatorClear();
+        return {};
+    }
+    if (calculatorKey(line.starts_with("pm:") ? line.substr(3) : entry)) return {};
     if (entry == "Calorías") {
         model_.chooseCalories();
     } else if (entry == "Julios") {
@@ -76,6 +101,37 @@ void PeriodicAdapter::writeState(JsonObject& json) const {
     json.text("unidadCalorfs", labels.calorfs);
     json.text("unidadCondutes", labels.condutes);
     json.text("unidadCalores", labels.calores);
+
+    const chem::MolecularWeightCalculator& calc = model_.calculator();
+    json.boolean("calculatorActive", calc.active());
+    json.text("formula", calc.formula());
+    json.text("masa", calc.massText());
+    json.text("nn", calc.subscript());
+    std::string entries = "[";
+    for (const auto& e : calc.entries()) {
+        if (entries.size() > 1) entries += ",";
+        entries += "{\"symbol\":" + JsonObject::quoted(e.symbol) +
+                   ",\"count\":" + std::to_string(e.count) + "}";
+    }
+    json.raw("entries", entries + "]");
+
+    json.text("formulaEscrita", typed_);
+    if (analysis_.error) {
+        json.text("formulaError", analysis_.error->message);
+        json.integer("formulaErrorPosition", static_cast<long long>(analysis_.error->position));
+    } else {
+        json.null("formulaError");
+    }
+    json.text("pmEscrito", typed_.empty() || analysis_.error ? "" : analysis_.sum.massText());
+    std::string composition = "[";
+    for (const chem::CompositionRow& row : analysis_.composition) {
+        if (composition.size() > 1) composition += ",";
+        composition += "{\"symbol\":" + JsonObject::quoted(row.symbol) +
+                       ",\"count\":" + std::to_string(row.count) +
+                       ",\"mass\":" + JsonObject::quoted(row.massText) +
+                       ",\"percent\":" + JsonObject::quoted(row.percentText) + "}";
+    }
+    json.raw("composition", composition + "]");
 }
 
 }  // namespace numeralia::keys

@@ -6,12 +6,11 @@
 
 #include "app/chem/bgr_colour.h"
 #include "app/chem/crystal_drawing.h"
+#include "app/shell/qt_text.h"
 
 namespace numeralia::app {
 
 namespace {
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* caption(const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text));

@@ -36,10 +36,68 @@ del óxido para volver a mostrarlos. El icono de la impresora imprime la ventana
 impresora predeterminada; si no hay ninguna, la guarda como documento PDF y dice dónde.</p>
 )";
 
+// The help of the molecular-weight calculator.
+const char* const kCalculatorTitle = "Ayuda para el cálculo de Pesos Moleculares.";
+const char* const kCalculatorLines[] = {
+    "Para acceder a la ventana de cálculo de Pesos Moleculares, entre dentro de Menú y escoja "
+    "dicha opción.",
+    "Puede Calcular el PM de una substancia siguiendo uno de estos dos métodos (ejemplo para el "
+    "H2SO4):",
+    "1) En la Tabla Periódica, pulse los botones de los símbolos que aparecen en la fórmula del "
+    "compuesto, tantas veces como indiquen los subindices correspondientes. Ejemplo:  "
+    "[H],[H],[S],[O],[O],[O],[O].   No importa el orden de los símbolos.",
+    "2) Pulse los botones de los símbolos que aparecen en la fórmula del compuesto, seguidos del "
+    "subíndice correspondiente a cada uno de ellos. Ejemplo:   [H],[2],[=],[S],[O],[4],[=].     "
+    "No importa el orden de los símbolos.",
+    "Si desea realizar un nuevo cálculo, pulse el botón de borrado [C] para eliminar las "
+    "operaciones anteriores. Si desea finalizar, pulse el botón [Salir]",
+};
+
+const char* const kToolsHelp = R"(
+<p>El menú es <b>Cálculo PM</b>, opción <i>Cálculo</i>. Mientras la calculadora está abierta,
+cada elemento que se muestra se añade a la fórmula: con el ratón, o con el teclado eligiendo el
+botón (flechas, o escribiendo su símbolo o su nombre) y pulsando Intro. Las cifras y el signo
+= del teclado pulsan las teclas de la calculadora. La tecla [=] da al último elemento pulsado el
+subíndice escrito; con el subíndice 0 ese elemento deja de contar. Una fórmula tiene como mucho
+30 elementos distintos: el elemento 31 empieza una fórmula nueva. Cambiar de calorías a julios
+no cambia la fórmula.</p>
+
+<h3>Fórmula escrita</h3>
+<p>En el recuadro <b>Fórmula escrita</b> puede escribir la fórmula completa, por ejemplo
+<i>H2SO4</i>, <i>Ca(OH)2</i>, <i>K4[Fe(CN)6]</i> o un hidrato como <i>CuSO4·5H2O</i> (también
+<i>CuSO4*5H2O</i>). Los símbolos empiezan por mayúscula; los paréntesis pueden ser ( ), [ ] o { }
+y anidarse. Al escribir se ven el peso molecular y la composición en masa de cada elemento, en
+tanto por ciento. Si un símbolo no existe o falta un paréntesis, un aviso lo dice y marca el
+lugar.</p>
+
+<h3>Carácter iónico</h3>
+<p>El menú <b>Caracter Iónico</b> muestra el porcentaje de carácter iónico de un enlace
+químico sencillo según la diferencia de electronegatividad de sus dos átomos (escala de
+Pauling), en una tabla y en una curva. Con una diferencia de 1,7 el enlace es iónico en un
+51 %.</p>
+
+<h3>Imprimir un elemento</h3>
+<p>El menú <b>Imprimir</b>, opción <i>Elemento</i>, imprime la ficha del elemento mostrado en
+una página, con el dibujo de su red cristalina y las energías en las unidades elegidas.</p>
+
+<h3>Tablas</h3>
+<p><b>Espectro de la Luz</b> muestra el espectro visible, de 380 a 750 nm, con sus colores;
+para la longitud de onda que elija (con el ratón sobre el espectro, el deslizador o la casilla)
+da su color, su frecuencia y la energía de sus fotones en eV y en kJ/mol. <b>Series
+Electroquímicas</b> da los potenciales normales de reducción a 25 °C, del oxidante más fuerte
+(arriba) al reductor más fuerte (abajo).</p>
+)";
+
+QString helpHtml() {
+    QString html = QString::fromUtf8(kTableHelp);
+    html += QStringLiteral("<h3>%1</h3>").arg(QString::fromUtf8(kCalculatorTitle));
+    for (const char* line : kCalculatorLines) html += helpParagraph(line);
+    return html + QString::fromUtf8(kToolsHelp);
+}
+
 }  // namespace
 
 PeriodicHelpWindow::PeriodicHelpWindow(QWidget* parent)
-    : HelpWindow(QStringLiteral("Ayuda Tabla Periódica"), QString::fromUtf8(kTableHelp),
-                 QSize(56, 46), parent) {}
+    : HelpWindow(QStringLiteral("Ayuda Tabla Periódica"), helpHtml(), QSize(56, 50), parent) {}
 
 }  // namespace numeralia::app

@@ -10,9 +10,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/chem/chemistry_tables.h"
 #include "app/chem/crystal_drawing.h"
 #include "app/chem/element_grid.h"
+#include "app/chem/element_printout.h"
 #include "app/chem/element_sheet_view.h"
+#include "app/chem/molecular_weight_panel.h"
 #include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
 
@@ -79,7 +82,10 @@ PeriodicWindow::PeriodicWindow(AppContext& context, QWidget* parent)
     legend->addStretch(1);
     page->addLayout(legend);
     page->addWidget(sheetBox);
-    page->addWidget(buildBottomStrip());
+    about_ = buildAboutStrip();
+    calculator_ = new MolecularWeightPanel(model_, [this] { refresh(); });
+    page->addWidget(about_);
+    page->addWidget(calculator_);
     setCentralWidget(central);
 
     buildMenus();
@@ -107,15 +113,22 @@ void PeriodicWindow::buildMenus() {
 
     // The chemistry tools and tables.
     QMenu* calculation = menuBar()->addMenu(QStringLiteral("Cálculo &PM"));
-    calculation->addAction(QStringLiteral("Cálculo"))->setEnabled(false);
+    QAction* start = calculation->addAction(QStringLiteral("Cálculo"));
+    connect(start, &QAction::triggered, this, [this] {
+        model_.startCalculator();
+        refresh();
+    });
     QAction* ionic = menuBar()->addAction(QStringLiteral("Ca&racter Iónico"));
     ionic->setEnabled(context_.windows.isRegistered(WindowId::Ionic));
     connect(ionic, &QAction::triggered, this, [this] { context_.windows.show(WindowId::Ionic); });
     QMenu* tables = menuBar()->addMenu(QStringLiteral("&Tablas"));
-    tables->addAction(QStringLiteral("Espectro de la Luz"))->setEnabled(false);
-    tables->addAction(QStringLiteral("Series Electroquímicas"))->setEnabled(false);
+    connect(tables->addAction(QStringLiteral("Espectro de la Luz")), &QAction::triggered, this,
+            [this] { showOwnWindow(spectrum_); });
+    connect(tables->addAction(QStringLiteral("Series Electroquímicas")), &QAction::triggered,
+            this, [this] { showOwnWindow(series_); });
     QMenu* print = menuBar()->addMenu(QStringLiteral("&Imprimir"));
-    print->addAction(QStringLiteral("Elemento"))->setEnabled(false);
+    connect(print->addAction(QStringLiteral("Elemento")), &QAction::triggered, this,
+            [this] { printElement(); });
 
     QAction* notes = menuBar()->addAction(QStringLiteral("&Notas"));
     connect(notes, &QAction::triggered, this, [this] { context_.windows.show(WindowId::Notes); });
@@ -144,7 +157,7 @@ void PeriodicWindow::buildMenus() {
     tools->addWidget(sound_);
 }
 
-QWidget* PeriodicWindow::buildBottomStrip() {
+QWidget* PeriodicWindow::buildAboutStrip() {
     auto* strip = new QWidget;
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
@@ -173,20 +186,50 @@ void PeriodicWindow::refresh() {
     sheet_->showSheet(model_);
     grid_->setShownElement(model_.shownElement());
     (model_.joules() ? joules_ : calories_)->setChecked(true);
+    // The calculator takes the place of the About icon while it is active.
+    const bool active = model_.calculator().active();
+    about_->setVisible(!active);
+    calculator_->setVisible(active);
+    calculator_->refresh();
 }
+
+template <typename Window>
+void PeriodicWindow::showOwnWindow(QPointer<Window>& window) {
+    // Companion windows of this one: made on first use, closed with it.
+    if (window == nullptr) window = new Window(this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QString PeriodicWindow::printElement() { return printElementSheet(this, model_); }
 
 QString PeriodicWindow::printWindow() {
     return printImage(this, grab().toImage(), QStringLiteral("Tabla Periódica"));
 }
 
+// While the calculator is active the digit keys and "=" of the keyboard press its keys.
+bool PeriodicWindow::typeIntoCalculator(QKeyEvent* event) {
+    if (!model_.calculator().active() || event->text().size() != 1) return false;
+    const QChar c = event->text().at(0);
+    if (c.isDigit()) model_.pressCalculatorDigit(c.digitValue());
+    else if (c == QLatin1Char('=')) model_.pressCalculatorEquals();
+    else return false;
+    refresh();
+    return true;
+}
+
 void PeriodicWindow::keyPressEvent(QKeyEvent* event) {
+    if (typeIntoCalculator(event)) return;
     const QString typed = event->text();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (plain && typed.size() == 1 && typed.at(0).isLetter()) {
         const int z = typeAhead_.type(typed.toStdString(), clock_.elapsed());
         if (z != 0) {
             grid_->focusElement(z);
-            clickElement(z);
+            // While the calculator adds every element shown, typing only chooses the key;
+            // Enter or Space adds it.
+            if (!model_.calculator().active()) clickElement(z);
         }
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/shell/app_context.h"
 #include "core/chem/element_search.h"
@@ -16,6 +17,9 @@ namespace numeralia::app {
 class ElementGrid;
 class ElementSheetView;
 class IdentityCard;
+class MolecularWeightPanel;
+class SeriesWindow;
+class SpectrumWindow;
 class SvgPicture;
 
 class PeriodicWindow : public QMainWindow {
@@ -29,6 +33,9 @@ public:
     void refresh();
     // Prints the image of the whole window; returns the PDF path when there is no printer.
     QString printWindow();
+    // Prints the element sheet ("Imprimir", "Elemento"); the same.
+    QString printElement();
+    MolecularWeightPanel* calculatorPanel() const { return calculator_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,7 +44,10 @@ protected:
 
 private:
     void buildMenus();
-    QWidget* buildBottomStrip();
+    QWidget* buildAboutStrip();
+    bool typeIntoCalculator(QKeyEvent* event);
+    template <typename Window>
+    void showOwnWindow(QPointer<Window>& window);
     void clickElement(int z);
 
     AppContext& context_;
@@ -48,6 +58,10 @@ private:
     IdentityCard* card_ = nullptr;
     ElementSheetView* sheet_ = nullptr;
     SvgPicture* sound_ = nullptr;
+    QWidget* about_ = nullptr;
+    MolecularWeightPanel* calculator_ = nullptr;
+    QPointer<SpectrumWindow> spectrum_;
+    QPointer<SeriesWindow> series_;
     QAction* calories_ = nullptr;
     QAction* joules_ = nullptr;
     bool focusedOnce_ = false;

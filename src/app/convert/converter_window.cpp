@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/shell/svg_picture.h"
+#include "app/shell/qt_text.h"
 
 namespace numeralia::app {
 
@@ -47,10 +48,6 @@ const char* const kPrefixes[] = {
     "nano     n    (1e-9)",   "pico      p    (1e-12)", "femto    f     (1e-15)",
     "atto      a     (1e-18)",
 };
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -34,9 +34,10 @@ HelpWindow::HelpWindow(const QString& title, const QString& html, QSize sizeInEm
 QString HelpWindow::plainText() const { return browser_->toPlainText(); }
 
 QString helpParagraph(const char* text, bool bold) {
+    // The blanks of the text are kept as they are written.
     const QString escaped = QString::fromUtf8(text).toHtmlEscaped();
-    return bold ? QStringLiteral("<p><b>%1</b></p>").arg(escaped)
-                : QStringLiteral("<p>%1</p>").arg(escaped);
+    return bold ? QStringLiteral("<p style='white-space: pre-wrap;'><b>%1</b></p>").arg(escaped)
+                : QStringLiteral("<p style='white-space: pre-wrap;'>%1</p>").arg(escaped);
 }
 
 }  // namespace numeralia::app

@@ -24,7 +24,8 @@ private:
     QTextBrowser* browser_ = nullptr;
 };
 
-// A paragraph of plain text as help text: special characters escaped, optionally bold.
+// A paragraph of plain text as help text: special characters escaped, blanks kept,
+// optionally bold.
 QString helpParagraph(const char* text, bool bold = false);
 
 }  // namespace numeralia::app

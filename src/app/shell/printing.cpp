@@ -67,12 +67,21 @@ QString printDocument(QWidget* parent, QTextDocument& document, const QString& t
     return printWith(parent, title, [&document](QPrinter& printer) { document.print(&printer); });
 }
 
+QString printPainted(QWidget* parent, const QString& title,
+                     const std::function<void(QPainter&, QPrinter&)>& paint) {
+    return printWith(parent, title, [&paint](QPrinter& printer) {
+        QPainter painter;
+        if (!painter.begin(&printer)) return;  // a printer that fails prints nothing
+        paint(painter, printer);
+    });
+}
+
 QString printImage(QWidget* parent, const QImage& image, const QString& title) {
     return printWith(parent, title, [&image](QPrinter& printer) {
         printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
                                                                   : QPageLayout::Portrait);
         QPainter painter;
-        if (!painter.begin(&printer)) return;  // a printer that fails prints nothing
+        if (!painter.begin(&printer)) return;
         const QRect page = painter.viewport();
         QSize size = image.size();
         size.scale(page.size(), Qt::KeepAspectRatio);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QImage;
+class QPainter;
+class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -12,6 +15,11 @@ namespace numeralia::app {
 // is written to a PDF file instead and the user is told its path. Returns the PDF path in
 // that case, an empty string when it went to a printer.
 QString printDocument(QWidget* parent, QTextDocument& document, const QString& title);
+
+// Prints a page that paint draws itself, with a painter already begun on the printer; the
+// printer or the PDF are chosen as by printDocument.
+QString printPainted(QWidget* parent, const QString& title,
+                     const std::function<void(QPainter&, QPrinter&)>& paint);
 
 // Prints a picture (the image of a window) on one page, scaled to fit, turned sideways when
 // it is wider than tall; the printer or the PDF are chosen as by printDocument. A printer

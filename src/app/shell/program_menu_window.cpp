@@ -14,6 +14,7 @@
 #include "app/shell/program_menu_widgets.h"
 #include "app/shell/svg_picture.h"
 #include "core/shell/settings_file.h"
+#include "app/shell/qt_text.h"
 
 namespace numeralia::app {
 
@@ -30,8 +31,6 @@ const char* pictureOf(MenuTarget target) {
         default: return "";
     }
 }
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A label in the given size, weight and colour.
 QLabel* label(const QString& text, qreal points, bool bold, const QColor& colour) {

@@ -5,6 +5,7 @@
 #include "app/calc/normal_window.h"
 #include "app/calc/preferences_window.h"
 #include "app/calc/scientific_window.h"
+#include "app/chem/ionic_character_window.h"
 #include "app/chem/notes_window.h"
 #include "app/chem/periodic_help_window.h"
 #include "app/chem/periodic_window.h"
@@ -36,6 +37,7 @@ void registerWindows(AppContext& context) {
     windows.registerWindow(WindowId::LotteryHelp, [] { return new LotteryHelpWindow; });
     windows.registerWindow(WindowId::Periodic, [&context] { return new PeriodicWindow(context); });
     windows.registerWindow(WindowId::Notes, [] { return new NotesWindow; });
+    windows.registerWindow(WindowId::Ionic, [&context] { return new IonicCharacterWindow(context); });
     windows.registerWindow(WindowId::PeriodicHelp, [] { return new PeriodicHelpWindow; });
     windows.registerWindow(WindowId::About, [&context] { return new AboutWindow(context); });
     windows.registerWindow(WindowId::Preferences, [&context] { return new PreferencesWindow(context); });

@@ -87,7 +87,7 @@ void PeriodicTableModel::clickElement(int z) {
     showElement(false);
 }
 
-void PeriodicTableModel::showElement(bool /*unitRefresh*/) {
+void PeriodicTableModel::showElement(bool unitRefresh) {
     // Only the keys write z, and only with an element's number: an empty or other z (a
     // picture clicked before any key) shows nothing and changes nothing.
     const int z = slotIndex();
@@ -124,6 +124,8 @@ void PeriodicTableModel::showElement(bool /*unitRefresh*/) {
         sheet_.sistemas = crystal;
         selectCrystalPicture(z);
     }
+    // A key adds its element to the formula; the refresh of a unit switch never does.
+    if (calculator_.active() && !unitRefresh) calculator_.add(row.symbol, row.weight);
 }
 
 void PeriodicTableModel::switchUnits(double factor, EnergyLabels labels) {
@@ -168,6 +170,25 @@ void PeriodicTableModel::clickCrystalPicture() {
 void PeriodicTableModel::clickSwatch() {
     const int z = slotIndex();
     if (z >= 0 && z < kSlotCount) selectSwatch(z);
+}
+
+void PeriodicTableModel::startCalculator() { calculator_.start(); }
+
+void PeriodicTableModel::exitCalculator() { calculator_.exit(); }
+
+void PeriodicTableModel::pressCalculatorDigit(int d) {
+    if (calculator_.active()) calculator_.digit(d);
+}
+
+void PeriodicTableModel::pressCalculatorClear() {
+    if (calculator_.active()) calculator_.clear();
+}
+
+void PeriodicTableModel::pressCalculatorEquals() {
+    const int z = shownElement();
+    if (!calculator_.active() || z == 0) return;
+    // The element on the sheet is added once more with the count the subscript leaves.
+    if (calculator_.applySubscript(element(z).symbol, element(z).weight)) showElement(false);
 }
 
 }  // namespace numeralia::chem

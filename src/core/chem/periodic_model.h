@@ -1,7 +1,8 @@
 #pragma once
 // The Periodic table window: the element keys fill the property columns and show the
 // element sheet; the sheet's energies can be shown in calories or joules; a crystal picture
-// and an acid-base swatch follow the sheet.
+// and an acid-base swatch follow the sheet; the molecular-weight calculator adds up the
+// elements the keys show.
 
 #include <array>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "core/chem/element_records.h"
+#include "core/chem/molecular_weight.h"
 #include "core/shell/shared_state.h"
 
 namespace numeralia::chem {
@@ -62,6 +64,15 @@ public:
     void clickCrystalPicture();
     void clickSwatch();
 
+    // The molecular-weight calculator ("Cálculo &PM"): while it is active every element key
+    // adds its element to the formula.
+    void startCalculator();              // "Cálculo"
+    void exitCalculator();               // "Salir"
+    void pressCalculatorDigit(int d);    // "0" .. "9"
+    void pressCalculatorEquals();        // "="
+    void pressCalculatorClear();         // "C"
+    const MolecularWeightCalculator& calculator() const { return calculator_; }
+
     // What the window shows.
     const ElementSheet& sheet() const { return sheet_; }
     const EnergyLabels& energyLabels() const { return labels_; }
@@ -94,6 +105,7 @@ private:
     double energyFactor_ = 1.0;
     CrystalPicture crystal_ = CrystalPicture::None;
     Swatch swatch_ = Swatch::None;
+    MolecularWeightCalculator calculator_;
 };
 
 // The labels of each unit mode.

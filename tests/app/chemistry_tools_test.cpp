@@ -1,0 +1,263 @@
+// The chemistry tools of the Periodic table window: the molecular-weight calculator and the
+// typed formula, the Ionic character window, the printed element sheet (read back from its
+// PDF) and the windows of the "&Tablas" menu.
+
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "app/chem/chemistry_tables.h"
+#include "app/chem/element_grid.h"
+#include "app/chem/periodic_window.h"
+#include "app/info/help_window.h"
+#include "app/shell/printing.h"
+#include "app/shell/svg_picture.h"
+#include "app/shell/window_catalog.h"
+#include "window_test_support.h"
+
+using namespace numeralia;
+using namespace numeralia::app;
+using namespace numeralia::testing;
+
+class ChemistryToolsTest : public QObject {
+    Q_OBJECT
+
+    Program p;
+    PeriodicWindow* window = nullptr;
+
+    QString field(const char* name) const { return child<QLineEdit>(window, name)->text(); }
+    void press(const char* name) { QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton); }
+    void element(const char* symbol) {
+        QTest::mouseClick(window->grid()->key(chem::elementBySymbol(symbol).value()), Qt::LeftButton);
+    }
+    void menu(const QString& text) {
+        QAction* action = findAction(window, text);
+        QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(text));
+        action->trigger();
+    }
+    // The text of a PDF, as pdftotext reads it.
+    static QString pdfText(const QString& path) {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty()) qFatal("pdftotext is not installed (scripts/install-deps.sh installs it)");
+        QProcess process;
+        process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+private slots:
+    void init() {
+        p.reset();
+        registerWindows(p.context);
+        window = static_cast<PeriodicWindow*>(p.windows.show(WindowId::Periodic));
+        QVERIFY(activate(window));
+    }
+
+    void calculatorKeysBuildTheFormula() {
+        auto* panel = child<QWidget>(window, "calculoPM");
+        auto* about = child<SvgPicture>(window, "acercaDe");
+        QVERIFY(!panel->isVisible());
+        QVERIFY(about->isVisible());
+        menu(QStringLiteral("Cálculo"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(!about->isVisible());
+        QCOMPARE(field("nn"), QStringLiteral("0"));
+        press("tecla3");  // no element yet: nothing
+        QCOMPARE(field("nn"), QStringLiteral("0"));
+        element("H");
+        press("tecla2");
+        QCOMPARE(field("nn"), QStringLiteral("2"));
+        press("igual");
+        element("S");
+        element("O");
+        press("tecla4");
+        press("igual");
+        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 "));
+        QCOMPARE(field("masa"), QStringLiteral(" 98,07948"));
+        menu(QStringLiteral("Julios"));  // the sheet changes, the formula does not
+        QCOMPARE(field("energias"), QStringLiteral("1314,247"));
+        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 "));
+        QCOMPARE(field("masa"), QStringLiteral(" 98,07948"));
+        // The keyboard's digits and "=" press the calculator's keys.
+        element("Fr");
+        QTest::keyClicks(window->grid()->key(87), QStringLiteral("3="));
+        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 Fr 3 "));
+        QCOMPARE(field("masa"), QStringLiteral(" 767,07948"));
+        // While the calculator is on, typing a name only chooses the key; Enter adds it.
+        QTest::keyClicks(window->grid()->key(87), QStringLiteral("na"));
+        QVERIFY(window->grid()->key(11)->hasFocus());
+        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 Fr 3 "));
+        QTest::keyClick(window->grid()->key(11), Qt::Key_Return);
+        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 Fr 3 Na 1 "));
+        press("tecla7");
+        press("borrar");
+        QCOMPARE(field("formula"), QString());
+        QCOMPARE(field("masa"), QStringLiteral("0"));
+        QCOMPARE(field("nn"), QStringLiteral("7"));
+        press("salir");
+        QVERIFY(!panel->isVisible());
+        QVERIFY(about->isVisible());
+        element("Cl");
+        QCOMPARE(field("nombres"), QStringLiteral("Cloro"));
+        QCOMPARE(field("formula"), QString());
+    }
+
+    void calculatorKeyFaces() {
+        menu(QStringLiteral("Cálculo"));
+        const struct {
+            const char* name;
+            QColor colour;
+        } rows[] = {{"tecla0", QColor(0xE0, 0xE0, 0xE0)},
+                    {"borrar", QColor(0xFF, 0x80, 0x80)},
+                    {"igual", QColor(0x00, 0xC0, 0x00)},
+                    {"salir", QColor(0xFF, 0x80, 0x00)}};
+        for (const auto& row : rows) {
+            QPushButton* key = child<QPushButton>(window, row.name);
+            const QImage image = key->grab().toImage();
+            QCOMPARE(image.pixelColor(4, image.height() / 2), row.colour);
+        }
+    }
+
+    void typedFormulaShowsMassAndComposition() {
+        menu(QStringLiteral("Cálculo"));
+        QLineEdit* typed = child<QLineEdit>(window, "formulaEscrita");
+        auto* table = child<QTableWidget>(window, "composicion");
+        QTest::keyClicks(typed, QStringLiteral("CuSO4·5H2O"));
+        QVERIFY(child<QLabel>(window, "pmEscrito")->text().contains(QStringLiteral("249,686")));
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->item(2, 0)->text(), QStringLiteral("O"));
+        QCOMPARE(table->item(2, 1)->text(), QStringLiteral("9"));
+        QCOMPARE(table->item(2, 3)->text(), QStringLiteral("57,67"));
+        QVERIFY(child<QLabel>(window, "errorFormula")->text().isEmpty());
+        // The typed formula does not touch the clicked one.
+        QCOMPARE(field("formula"), QString());
+
+        typed->clear();
+        QTest::keyClicks(typed, QStringLiteral("Ca(OH]2"));
+        const QString error = child<QLabel>(window, "errorFormula")->text();
+        QVERIFY2(error.contains(QStringLiteral("no cierra el paréntesis")), qPrintable(error));
+        QVERIFY(error.contains(QStringLiteral("posición 6")));
+        QVERIFY(error.contains(QStringLiteral("underline;'>]</span>")));
+        QCOMPARE(table->rowCount(), 0);
+        QVERIFY(child<QLabel>(window, "pmEscrito")->text().isEmpty());
+    }
+
+    void ionicCharacterWindow() {
+        menu(QStringLiteral("Ca&racter Iónico"));
+        QWidget* ionic = p.windows.existing(WindowId::Ionic);
+        QVERIFY(ionic != nullptr);
+        QCOMPARE(ionic->windowTitle(),
+                 QStringLiteral("Porcentaje de  carácter iónico de un enlace químico sencillo"));
+        QStringList texts;
+        for (QLabel* label : ionic->findChildren<QLabel*>()) texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("Diferencia de Electronegatividad")));
+        QVERIFY(texts.contains(QStringLiteral("Porcentaje de carácter Iónico   (%)")));
+        QCOMPARE(child<QLabel>(ionic, "fila0_0")->text(), QStringLiteral("0.1"));
+        QCOMPARE(child<QLabel>(ionic, "fila1_0")->text(), QStringLiteral("0.5"));
+        QCOMPARE(child<QLabel>(ionic, "fila2_15")->text(), QStringLiteral("3.2"));
+        QCOMPARE(child<QLabel>(ionic, "fila3_15")->text(), QStringLiteral("92"));
+        auto* chart = child<QChartView>(ionic, "curva");
+        auto* curve = qobject_cast<QLineSeries*>(chart->chart()->series().first());
+        QVERIFY(curve != nullptr);
+        QCOMPARE(curve->count(), 32);
+        QCOMPARE(curve->at(16), QPointF(1.7, 51));
+        QCOMPARE(ionic->minimumSize(), ionic->maximumSize());
+        QTest::mouseClick(child<SvgPicture>(ionic, "logo"), Qt::LeftButton);
+        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
+    }
+
+    void printedSheetReadsBack() {
+        QTemporaryDir folder;
+        setPdfFolderForTests(folder.path());
+        element("H");
+        menu(QStringLiteral("Julios"));
+        const QString path = window->printElement();
+        setPdfFolderForTests(QString());
+        QVERIFY(QFileInfo::exists(path));
+        const QString text = pdfText(path);
+        const QStringList expected = {
+            QStringLiteral("Numeralia - Tabla Periódica."),
+            QStringLiteral("Hidrógeno"),
+            QStringLiteral("Símbolo:"), QStringLiteral("H"),
+            QStringLiteral("Número Atómico:"), QStringLiteral("1"),
+            QStringLiteral("Peso Atómico:"), QStringLiteral("1,00794"),
+            QStringLiteral("Valencias. (la más estable):"),
+            QStringLiteral("Punto de Fusión (C):"), QStringLiteral("-259,2"),
+            QStringLiteral("Punto de Ebullición (C):"), QStringLiteral("-252,7"),
+            QStringLiteral("Estructura Electrónica:"), QStringLiteral("1s1"),
+            QStringLiteral("Sistema Cristalino:"), QStringLiteral("Hexagonal"),
+            QStringLiteral("Carácter Acido-Básico:"), QStringLiteral("Anfótero"),
+            QStringLiteral("1ª Energía de Ionización (KJ/mol):"), QStringLiteral("131,00615"),
+            QStringLiteral("(J/(g·C)):"), QStringLiteral("14,439975"),
+            QStringLiteral("Calor de Vaporización (KJ/mol):"), QStringLiteral("0,452034"),
+            QStringLiteral("Conductancia Eléctrica (miliOhmios):"),
+            QStringLiteral("Conductividad Térmica (J/(cm²·cm·C·seg)):"), QStringLiteral("0,016742"),
+        };
+        // In this order down the page.
+        qsizetype at = 0;
+        for (const QString& piece : expected) {
+            const qsizetype found = text.indexOf(piece, at);
+            QVERIFY2(found >= 0, qPrintable(piece + QStringLiteral(" in\n") + text));
+            at = found + piece.size();
+        }
+        QVERIFY(p.dialogs.messages.empty());
+    }
+
+    void spectrumAndSeriesWindows() {
+        menu(QStringLiteral("Espectro de la Luz"));
+        auto* spectrum = window->findChild<SpectrumWindow*>();
+        QVERIFY(spectrum != nullptr && spectrum->isVisible());
+        QCOMPARE(spectrum->windowTitle(), QStringLiteral("Espectro de la Luz"));
+        spectrum->chooseWavelength(500);
+        QCOMPARE(child<QLabel>(spectrum, "frecuencia")->text(), QStringLiteral("599,6 THz"));
+        QCOMPARE(child<QLabel>(spectrum, "energiaEv")->text(), QStringLiteral("2,480 eV"));
+        QCOMPARE(child<QLabel>(spectrum, "energiaKj")->text(), QStringLiteral("239,3 kJ/mol"));
+        QCOMPARE(child<QLabel>(spectrum, "color")->text(), QStringLiteral("verde"));
+        // A click on the drawn spectrum chooses the wavelength under the mouse.
+        QWidget* bar = child<QWidget>(spectrum, "espectro");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+        QCOMPARE(child<QLabel>(spectrum, "color")->text(), QStringLiteral("rojo"));
+        menu(QStringLiteral("Espectro de la Luz"));  // the same window again
+        QCOMPARE(window->findChildren<SpectrumWindow*>().size(), 1);
+
+        menu(QStringLiteral("Series Electroquímicas"));
+        auto* series = window->findChild<SeriesWindow*>();
+        QVERIFY(series != nullptr);
+        auto* table = child<QTableWidget>(series, "serie");
+        QVERIFY(table->rowCount() >= 40);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("F₂/F⁻"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("F₂ + 2e⁻ → 2F⁻"));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("+2,87"));
+        QCOMPARE(table->item(table->rowCount() - 1, 2)->text(), QStringLiteral("-3,04"));
+        // Closing the Periodic table closes its tables.
+        QPointer<SeriesWindow> watched(series);
+        window->close();
+        flushDeletes();
+        QVERIFY(watched == nullptr);
+    }
+
+    void helpExplainsTheCalculator() {
+        menu(QStringLiteral("Ayuda"));
+        auto* help = qobject_cast<HelpWindow*>(p.windows.existing(WindowId::PeriodicHelp));
+        QVERIFY(help != nullptr);
+        const QString text = help->plainText();
+        for (const char* line : {
+                 "Ayuda para el cálculo de Pesos Moleculares.",
+                 "Puede Calcular el PM de una substancia siguiendo uno de estos dos métodos "
+                 "(ejemplo para el H2SO4):",
+                 "Ejemplo:  [H],[H],[S],[O],[O],[O],[O].   No importa el orden de los símbolos.",
+                 "Ejemplo:   [H],[2],[=],[S],[O],[4],[=].     No importa el orden de los símbolos.",
+                 "Si desea finalizar, pulse el botón [Salir]",
+             })
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+    }
+};
+
+QTEST_MAIN(ChemistryToolsTest)
+#include "chemistry_tools_test.moc"
