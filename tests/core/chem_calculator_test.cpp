@@ -219,6 +219,8 @@ TEST(TypedFormula, FaultsArePointedAt) {
         {"Na2[Fe(CN)5·NO]", 12, 1, "Un punto de hidrato dentro de un paréntesis"},
         {"Cañ",            3, 1, "«ñ» no puede estar en una fórmula"},
         {"5",              1, 1, "Falta la fórmula tras el número"},
+        {"H2O🙂",          4, 1, "«🙂» no puede estar en una fórmula"},
+        {"H2\xff",         3, 1, "no puede estar en una fórmula"},
         // clang-format on
     };
     for (const auto& row : rows) {

@@ -89,7 +89,7 @@ PeriodicWindow::PeriodicWindow(AppContext& context, QWidget* parent)
     setCentralWidget(central);
 
     buildMenus();
-    sound_->setVisible(model_.soundPictureVisible());
+    soundAction_->setVisible(model_.soundPictureVisible());
     refresh();
 }
 
@@ -151,10 +151,11 @@ void PeriodicWindow::buildMenus() {
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     tools->addWidget(spacer);
-    sound_ = new SvgPicture(QStringLiteral(":/pictures/sound_on.svg"), QSize(24, 24));
-    sound_->setObjectName(QStringLiteral("sonido"));
-    sound_->setToolTip(QStringLiteral("Sonidos activados"));
-    tools->addWidget(sound_);
+    auto* sound = new SvgPicture(QStringLiteral(":/pictures/sound_on.svg"), QSize(24, 24));
+    sound->setObjectName(QStringLiteral("sonido"));
+    sound->setToolTip(QStringLiteral("Sonidos activados"));
+    // The toolbar shows and hides its widgets through their actions.
+    soundAction_ = tools->addWidget(sound);
 }
 
 QWidget* PeriodicWindow::buildAboutStrip() {
@@ -247,7 +248,7 @@ void PeriodicWindow::showEvent(QShowEvent* event) {
 
 void PeriodicWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        sound_->setVisible(model_.soundPictureVisible());
+        soundAction_->setVisible(model_.soundPictureVisible());
     }
     QMainWindow::changeEvent(event);
 }

@@ -57,7 +57,7 @@ private:
     ElementGrid* grid_ = nullptr;
     IdentityCard* card_ = nullptr;
     ElementSheetView* sheet_ = nullptr;
-    SvgPicture* sound_ = nullptr;
+    QAction* soundAction_ = nullptr;
     QWidget* about_ = nullptr;
     MolecularWeightPanel* calculator_ = nullptr;
     QPointer<SpectrumWindow> spectrum_;
