@@ -14,6 +14,7 @@
 
 #include "app/chem/chemistry_tables.h"
 #include "app/chem/element_grid.h"
+#include "app/chem/molecular_weight_panel.h"
 #include "app/chem/periodic_window.h"
 #include "app/info/help_window.h"
 #include "app/shell/printing.h"
@@ -60,11 +61,11 @@ private slots:
     }
 
     void calculatorKeysBuildTheFormula() {
-        auto* panel = child<QWidget>(window, "calculoPM");
         auto* about = child<SvgPicture>(window, "acercaDe");
-        QVERIFY(!panel->isVisible());
+        QVERIFY(window->calculatorPanel() == nullptr);  // built when first started
         QVERIFY(about->isVisible());
         menu(QStringLiteral("Cálculo"));
+        auto* panel = child<QWidget>(window, "calculoPM");
         QVERIFY(panel->isVisible());
         QVERIFY(!about->isVisible());
         QCOMPARE(field("nn"), QStringLiteral("0"));
@@ -103,6 +104,11 @@ private slots:
         press("salir");
         QVERIFY(!panel->isVisible());
         QVERIFY(about->isVisible());
+        menu(QStringLiteral("Cálculo"));  // the same panel again, cleared
+        QCOMPARE(window->calculatorPanel(), panel);
+        QCOMPARE(field("formula"), QString());
+        QCOMPARE(field("nn"), QStringLiteral("0"));
+        press("salir");
         element("Cl");
         QCOMPARE(field("nombres"), QStringLiteral("Cloro"));
         QCOMPARE(field("formula"), QString());

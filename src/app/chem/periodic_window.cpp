@@ -83,9 +83,8 @@ PeriodicWindow::PeriodicWindow(AppContext& context, QWidget* parent)
     page->addLayout(legend);
     page->addWidget(sheetBox);
     about_ = buildAboutStrip();
-    calculator_ = new MolecularWeightPanel(model_, [this] { refresh(); });
     page->addWidget(about_);
-    page->addWidget(calculator_);
+    page_ = page;
     setCentralWidget(central);
 
     buildMenus();
@@ -187,11 +186,18 @@ void PeriodicWindow::refresh() {
     sheet_->showSheet(model_);
     grid_->setShownElement(model_.shownElement());
     (model_.joules() ? joules_ : calories_)->setChecked(true);
-    // The calculator takes the place of the About icon while it is active.
+    // The calculator takes the place of the About icon while it is active; it is built the
+    // first time it is started, so that the window opens sooner.
     const bool active = model_.calculator().active();
+    if (active && calculator_ == nullptr) {
+        calculator_ = new MolecularWeightPanel(model_, [this] { refresh(); });
+        page_->addWidget(calculator_);
+    }
     about_->setVisible(!active);
-    calculator_->setVisible(active);
-    calculator_->refresh();
+    if (calculator_ != nullptr) {
+        calculator_->setVisible(active);
+        calculator_->refresh();
+    }
 }
 
 template <typename Window>

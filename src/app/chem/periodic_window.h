@@ -11,6 +11,7 @@
 #include "core/chem/periodic_model.h"
 
 class QAction;
+class QVBoxLayout;
 
 namespace numeralia::app {
 
@@ -35,6 +36,7 @@ public:
     QString printWindow();
     // Prints the element sheet ("Imprimir", "Elemento"); the same.
     QString printElement();
+    // The calculator's panel, once the calculator has been started.
     MolecularWeightPanel* calculatorPanel() const { return calculator_; }
 
 protected:
@@ -59,6 +61,7 @@ private:
     ElementSheetView* sheet_ = nullptr;
     QAction* soundAction_ = nullptr;
     QWidget* about_ = nullptr;
+    QVBoxLayout* page_ = nullptr;
     MolecularWeightPanel* calculator_ = nullptr;
     QPointer<SpectrumWindow> spectrum_;
     QPointer<SeriesWindow> series_;
