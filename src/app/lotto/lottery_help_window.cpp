@@ -1,14 +1,11 @@
 #include "app/lotto/lottery_help_window.h"
 
-#include <QTextBrowser>
-#include <QVBoxLayout>
-
 namespace numeralia::app {
 
 namespace {
 
 const char* const kHelpHtml = R"(
-<h2 style="color:#20456e;">Simulador Loto</h2>
+<h2>Simulador Loto</h2>
 <p>Simula apuestas de una lotería de 6 números entre 49: obtiene apuestas al azar o marcadas a
 mano, muestra la probabilidad de acertar 6, 5, 4 y 3 números y guarda hasta 500 apuestas
 seleccionadas, que pueden comprobarse en un sorteo simulado, guardarse en un fichero e
@@ -71,18 +68,8 @@ ninguna, se guarda un documento PDF y se indica dónde.</p>
 
 }  // namespace
 
-LotteryHelpWindow::LotteryHelpWindow(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Ayuda Simulador Loto"));
-    auto* browser = new QTextBrowser;
-    browser->setObjectName(QStringLiteral("ayuda"));
-    browser->document()->setDocumentMargin(14);
-    browser->setHtml(QString::fromUtf8(kHelpHtml));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    const int em = fontMetrics().horizontalAdvance(QStringLiteral("M"));
-    resize(em * 62, em * 54);
-}
+LotteryHelpWindow::LotteryHelpWindow(QWidget* parent)
+    : HelpWindow(QStringLiteral("Ayuda Simulador Loto"), QString::fromUtf8(kHelpHtml), QSize(62, 54),
+                 parent) {}
 
 }  // namespace numeralia::app

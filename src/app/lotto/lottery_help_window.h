@@ -1,11 +1,11 @@
 #pragma once
 // "Ayuda Simulador Loto": how to use the Lottery simulator.
 
-#include <QWidget>
+#include "app/info/help_window.h"
 
 namespace numeralia::app {
 
-class LotteryHelpWindow : public QWidget {
+class LotteryHelpWindow : public HelpWindow {
     Q_OBJECT
   public:
     explicit LotteryHelpWindow(QWidget* parent = nullptr);
