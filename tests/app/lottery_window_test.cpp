@@ -184,7 +184,8 @@ class LotteryWindowTest : public QObject {
         QVERIFY(!bar->isVisible() && !cancel->isVisible());
         QVERIFY(w.menuBar()->isEnabled() && sizeKey(w, 6)->isEnabled());
         const int stored = static_cast<int>(w.model().storedBets().size());
-        QVERIFY(stored > 0 && stored <= 500);
+        // The list empties itself at the 501st bet, so a run cancelled just then keeps none.
+        QVERIFY(stored <= 500);
         QCOMPARE(label(w, "contador"), QString::number(stored));
         // A short run: the bets, the counter and a hidden bar at the end.
         findAction(&w, "Borrar Apuestas")->trigger();
