@@ -106,6 +106,14 @@ const std::vector<ReadRow> kFileNumbers = {
     {".", no}, {"-", no}, {"1.5.2", no}, {"1E309", no}, {"0x10", no}, {"&h10", no},
 };
 
+// Statistics data files: a point or a comma, strict otherwise.
+const std::vector<ReadRow> kDataNumbers = {
+    {"1.5", 1.5}, {"1,5", 1.5}, {"-2,25E3", -2250.0}, {"+7", 7.0}, {",5", 0.5}, {"5.", 5.0},
+    {"1e-3", 0.001}, {"1000000001", 1000000001.0}, {"1.2345678901234567", 1.2345678901234567},
+    {"", no}, {"1,5.2", no}, {"1.5,2", no}, {"1,5,2", no}, {"1E", no}, {"E5", no}, {" 1", no},
+    {"inf", no}, {"nan", no}, {"0x10", no}, {"&h10", no}, {"1e999", no}, {"-", no}, {".", no},
+};
+
 const std::vector<WriteRow> kGeneralTexts = {
     {0.0, "0"}, {-0.0, "0"}, {-2.5, "-2,5"}, {0.05, "0,05"}, {0.1 + 0.2, "0,3"},
     {2.0 / 3.0, "0,666666666666667"},
@@ -146,6 +154,7 @@ TEST(NumberText, ReadsDisplayLeadingAndFileNumbers) {
     expectReads("parseNumber", parseNumber, kDisplayTexts);
     expectReads("leadingNumber", leadingNumber, kLeadingNumbers);
     expectReads("parseFileNumber", parseFileNumber, kFileNumbers);
+    expectReads("parseDataNumber", parseDataNumber, kDataNumbers);
     const std::string_view whole = "12345";  // only the given view is read
     EXPECT_EQ(parseNumber(whole.substr(0, 2)), 12.0);
     EXPECT_EQ(leadingNumber(whole.substr(1, 2)), 23.0);
@@ -187,6 +196,8 @@ TEST(NumberTextRoundTrip, RandomDoublesReadBackToTheirFifteenDigitValue) {
             ASSERT_NE(mantissaText.back(), '0') << "not the shortest text: " << text;
         }
         ASSERT_EQ(parseFileNumber(fileNumberText(x)), expected) << "x " << x;
+        // Data files keep every digit: the very same double comes back.
+        ASSERT_EQ(parseDataNumber(exactFileNumberText(x)), x == 0 ? 0.0 : x) << "x " << x;
         ASSERT_EQ(parseNumber(signBlankText(x, ',')), expected) << x;
     }
     EXPECT_GT(checked, 190000);

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <charconv>
 #include <cstdint>
 
 #include "core/text/decimal.h"
@@ -203,6 +204,21 @@ std::string fileNumberText(double x) {
 
 std::optional<double> parseFileNumber(std::string_view s) {
     const Scanned n = scanDecimal(s, '.');
+    if (!n.hasDigits() || n.exponentWithoutDigits || n.end != s.size()) return std::nullopt;
+    return detail::readDecimal(n.negative, n.intDigits, n.fracDigits, n.exponent);
+}
+
+std::string exactFileNumberText(double x) {
+    if (!std::isfinite(x)) x = std::isnan(x) ? 0.0 : std::copysign(DBL_MAX, x);
+    if (x == 0) x = 0.0;  // no "-0"
+    char buf[32];
+    const auto written = std::to_chars(buf, buf + sizeof buf, x);
+    return std::string(buf, written.ptr);
+}
+
+std::optional<double> parseDataNumber(std::string_view s) {
+    const char mark = s.find(',') != std::string_view::npos ? ',' : '.';
+    const Scanned n = scanDecimal(s, mark);
     if (!n.hasDigits() || n.exponentWithoutDigits || n.end != s.size()) return std::nullopt;
     return detail::readDecimal(n.negative, n.intDigits, n.fracDigits, n.exponent);
 }

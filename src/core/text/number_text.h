@@ -76,4 +76,12 @@ std::string wholeNumberText(double x, int base);
 std::string fileNumberText(double x);
 std::optional<double> parseFileNumber(std::string_view text);
 
+// Numbers in the statistics data files. The writer keeps every digit: the shortest text that
+// reads back as the same double, with a point as decimal separator (0.1, 1000000001,
+// 1.2345678901234567, 1e+300). The reader also takes what a user types by hand: a point or a
+// comma as decimal separator, an optional sign and an optional exponent (E or e, with its
+// digits); no blanks, no grouping, nothing beyond the double range.
+std::string exactFileNumberText(double x);
+std::optional<double> parseDataNumber(std::string_view text);
+
 }  // namespace numeralia::text
