@@ -45,6 +45,29 @@ const ErrorRow kErrorRows[] = {
     {"1 currencyTo1", kFailed},
     {"5 divide 0 equals", kFailed},
     {"2 changeSign power 0,5 equals", kFailed},
+    // Statistics: the guards of the result keys, a bad entry number, a display or a sum that
+    // is no number.
+    {"1 statEnterX 2 statEnterX 3 statEnterY statSumXY", "Error: los datos no coinciden"},
+    {"1 statEnterX 2 statEnterX 3 statEnterY statSlope", "Error: los datos no coinciden"},
+    {"statMeanX", "Error: No hay datos estadísticos"},
+    {"statDeviationY", "Error: No hay datos estadísticos"},
+    {"5 statEnterX statSampleDeviationX", "Error: Se necesitan al menos 2 datos"},
+    {"1 statEnterX 1 statEnterX 1 statEnterY 2 statEnterY statIntercept",
+     "Error: Todos los datos X son iguales"},
+    {"1 statEnterX 2 statEnterX 3 statEnterY 3 statEnterY statDetermination",
+     "Error: Todos los datos Y son iguales"},
+    {"1 statEnterX 2 statEnterX 5 statEnterY 5 statEnterY 7 statEstimateX",
+     "Error: Pendiente nula (a = 0)"},
+    {"1 statEnterX 1 statEnterX 1 statEnterY 2 statEnterY 7 statEstimateY",
+     "Error: Todos los datos X son iguales"},
+    {"1 statEnterX 0 statEnterY statWeightedMeanX", "Error: La suma de las frecuencias es 0"},
+    {"1 statEnterX 1 changeSign statEnterY statWeightedDeviationX",
+     "Error: Frecuencia negativa en los datos Y"},
+    {"1 statEnterX 1 statEnterY polygonArea", "Error: Un polígono necesita al menos 3 vértices"},
+    {"1 statDeleteEntry", "Error: Dato Nº 1 no valido"},
+    {"3 1 toHex statEnterX", kFailed},
+    {"1 exponent 3 0 0 statEnterX 1 exponent 3 0 0 statEnterX statSumX2", kFailed},
+    {"1 exponent 3 0 8 statEnterY 1 exponent 3 0 8 statEnterY statSumY", kFailed},
 };
 
 class CalcErrorDisplay : public ::testing::TestWithParam<ErrorRow> {};

@@ -15,6 +15,7 @@
 #include "core/calc/calculator_model.h"
 #include "core/calc/key_catalog.h"
 #include "core/calc/random_source.h"
+#include "core/calc/statistics_keys.h"
 #include "core/shell/platform.h"
 #include "core/shell/shared_state.h"
 
@@ -108,6 +109,19 @@ TEST(CalcRandomPresses, DisplaysStayReadableAndTheHistoryBounded) {
             }
         }
         ASSERT_LE(s.history.size(), kHistoryLimit) << "press " << i;
+        // The statistics: lists, counts, data displays and count display tell the same data.
+        const StatisticsDisplays& st = s.statistics;
+        if (st.dataX.size() != static_cast<std::size_t>(shared.statCountX) ||
+            st.dataY.size() != static_cast<std::size_t>(shared.statCountY) ||
+            statDataX(shared).size() != st.dataX.size() ||
+            statDataY(shared).size() != st.dataY.size() || shared.statCountX > kStatCapacity ||
+            shared.statCountY > kStatCapacity ||
+            st.num != std::to_string(std::max(st.dataX.size(), st.dataY.size())) ||
+            (!st.dataX.empty() && st.dataX.back() != statLine(shared.statCountX,
+                                                                statDataX(shared).back()))) {
+            FAIL() << "press " << i << ": statistics out of step (" << shared.statCountX << ", "
+                   << shared.statCountY << ", " << st.num << ")";
+        }
         // A key whose function frame took an error path leaves its message and face on show.
         if (model.lastFrameOutcome() != CalculatorModel::Outcome::Done &&
             !(s.result.starts_with("Error: ") && s.picture != ErrorPicture::Normal &&

@@ -57,6 +57,10 @@ TEST(CalcScientificKeyboard, CharactersInBothNumberModes) {
         {U'C', KeyId::clearEntry, KeyId::hexDigitC}, {U'c', KeyId::clearEntry, KeyId::clearEntry},
         {U'E', KeyId::exponent, KeyId::hexDigitE}, {U'F', std::nullopt, KeyId::hexDigitF},
         {U'f', std::nullopt, std::nullopt}, {U'G', std::nullopt, std::nullopt},
+        // The statistics entries: "x" is no multiplication ("*" multiplies).
+        {U'X', KeyId::statEnterX, KeyId::statEnterX}, {U'x', KeyId::statEnterX, KeyId::statEnterX},
+        {U'Y', KeyId::statEnterY, KeyId::statEnterY}, {U'y', KeyId::statEnterY, KeyId::statEnterY},
+        {U'*', KeyId::times, KeyId::times},
     };
     // clang-format on
     for (const Row& r : rows) {

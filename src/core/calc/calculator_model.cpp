@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/calc/key_catalog.h"
+#include "core/calc/statistics_keys.h"
 #include "core/calc/vat_currency.h"
 #include "core/shell/sounds.h"
 #include "core/text/number_text.h"
@@ -33,6 +34,8 @@ void CalculatorModel::open() {
 
     vat::applyDefaultRate(shared_.vatRate);
     state_.ivas = vat::rateDisplayText(shared_.vatRate);
+    // The lists outlive the window: its sums and data displays start from them.
+    if (kind_ == CalculatorKind::Scientific) rebuildStatistics(state_.statistics, shared_);
 }
 
 bool CalculatorModel::hasKey(KeyId id) const { return kindHasKey(kind_, id); }
@@ -204,13 +207,19 @@ void CalculatorModel::showResult(double r) {
 
 CalculatorModel::Outcome CalculatorModel::functionFrame(
     std::string label, const std::function<double(double)>& compute, RecordAt record) {
+    return resultFrame(std::move(label), [&] { return compute(displayValue()); }, record);
+}
+
+CalculatorModel::Outcome CalculatorModel::resultFrame(std::string label,
+                                                      const std::function<double()>& compute,
+                                                      RecordAt record, ShowIn show) {
     state_.func = std::move(label);
     if (record == RecordAt::Start) recordHistory();
     lastFrameOutcome_ = trap([&] {
-        const double r = checked(compute(displayValue()));
-        state_.result = text::generalText(r);
+        const std::string text = text::generalText(checked(compute()));
+        if (show == ShowIn::InfoLineAndDisplay) state_.result = text;
         if (record == RecordAt::Result) recordHistory();
-        setDisplay(state_.result);
+        setDisplay(text);
     });
     formatDisplay();
     state_.entryFlag = 0;

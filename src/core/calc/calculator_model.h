@@ -107,6 +107,14 @@ class CalculatorModel {
     // recorder runs only once a result exists (not on the error paths).
     Outcome functionFrame(std::string label, const std::function<double(double)>& compute,
                           RecordAt record = RecordAt::Start);
+    // Where a result key writes its result.
+    enum class ShowIn { InfoLineAndDisplay, DisplayOnly };
+    // The same frame for a key whose computation reads what it needs itself (the statistics
+    // keys read the lists, not the main display); with ShowIn::DisplayOnly the info line
+    // keeps its text.
+    Outcome resultFrame(std::string label, const std::function<double()>& compute,
+                        RecordAt record = RecordAt::Start,
+                        ShowIn show = ShowIn::InfoLineAndDisplay);
 
     // Runs body inside the error trap: CalcFailure takes the calculation failure path,
     // ReportedError the reported-error path (message in the info line, main display "0",

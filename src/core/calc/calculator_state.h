@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/statistics_state.h"
+
 namespace numeralia::calc {
 
 // The error picture Image3.
@@ -48,6 +50,9 @@ struct CalculatorState {
     std::vector<std::string> history;
     std::string historyText;
     bool historyVisible = false;
+
+    // Statistics of the Scientific model.
+    StatisticsDisplays statistics;
 };
 
 }  // namespace numeralia::calc

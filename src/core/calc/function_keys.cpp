@@ -87,6 +87,16 @@ std::string_view shownCaption(CalculatorKind kind, KeyId id) {
         {"p", "π"},
         {"2 p", "2π"},
         {"Â¥", "ℜ∞"},
+        {"S x", "Σ x"},
+        {"S y", "Σ y"},
+        {"S xy", "Σ xy"},
+        {"S x²", "Σ x²"},
+        {"S y²", "Σ y²"},
+        {"D x n", "σ x n"},
+        {"D x n-1", "σ x n-1"},
+        {"D y n", "σ y n"},
+        {"D y n-1", "σ y n-1"},
+        {"D X n", "σ X n"},
     };
     const std::string_view caption = keyCaption(kind, id);
     for (const auto& [symbolText, glyph] : glyphs) {

@@ -6,6 +6,7 @@
 #include "core/calc/calculator_model.h"
 #include "core/calc/constants.h"
 #include "core/calc/scientific_keys.h"
+#include "core/calc/statistics_keys.h"
 
 namespace numeralia::calc {
 
@@ -202,6 +203,60 @@ const KeyInfo kKeys[] = {
      [](M& m) { m.currencyTo2(); }},
     {KeyId::currencyTo1, "currencyTo1", "moneda 1", "Conversor a moneda 1.  {W}",
      [](M& m) { m.currencyTo1(); }},
+
+    // Statistics and polygon area (statistics_keys.h). Captions beginning with "S" or "D"
+    // are drawn in the Symbol typeface: Σ and σ.
+    {KeyId::statEnterX, "statEnterX", "«  X", "Introducción Datos estadisticos X.  {X}",
+     [](M& m) { statEntryKey(m, StatList::X); }},
+    {KeyId::statEnterY, "statEnterY", "Y  »", "Introducción Datos estadísticos Y/Frecuencias.  {Y}",
+     [](M& m) { statEntryKey(m, StatList::Y); }},
+    {KeyId::statSumX, "statSumX", "S x", "Sumatoria de X",
+     [](M& m) { statSumKey(m, StatList::X); }},
+    {KeyId::statSumY, "statSumY", "S y", "Sumatoria de Y",
+     [](M& m) { statSumKey(m, StatList::Y); }},
+    {KeyId::statSumXY, "statSumXY", "S xy", "Sumatoria de XY",
+     [](M& m) { statResultKey(m, StatResult::SumXY); }},
+    {KeyId::statDeleteEntry, "statDeleteEntry", " Borrar dato nº", "Borrado de datos especificados",
+     [](M& m) { statDeleteKey(m); }},
+    {KeyId::statClear, "statClear", " Borrar Estadist", "Borrado de datos estadísticos",
+     [](M& m) { statClearKey(m); }},
+    {KeyId::statSumX2, "statSumX2", "S x²", "Sumatoria de X²",
+     [](M& m) { statResultKey(m, StatResult::SumX2); }},
+    {KeyId::statMeanX, "statMeanX", "X m", "Media de X",
+     [](M& m) { statResultKey(m, StatResult::MeanX); }},
+    {KeyId::statDeviationX, "statDeviationX", "D x n", "Desviación estándard de la población X",
+     [](M& m) { statResultKey(m, StatResult::DeviationX); }},
+    {KeyId::statSampleDeviationX, "statSampleDeviationX", "D x n-1",
+     "Desviación estándard de la muestra X",
+     [](M& m) { statResultKey(m, StatResult::SampleDeviationX); }},
+    {KeyId::statSumY2, "statSumY2", "S y²", "Sumatoria de Y²",
+     [](M& m) { statResultKey(m, StatResult::SumY2); }},
+    {KeyId::statMeanY, "statMeanY", "Y m", "Media de Y",
+     [](M& m) { statResultKey(m, StatResult::MeanY); }},
+    {KeyId::statDeviationY, "statDeviationY", "D y n", "Desviación estándard de la población Y",
+     [](M& m) { statResultKey(m, StatResult::DeviationY); }},
+    {KeyId::statSampleDeviationY, "statSampleDeviationY", "D y n-1",
+     "Desviación estándard de la muestra Y",
+     [](M& m) { statResultKey(m, StatResult::SampleDeviationY); }},
+    {KeyId::statCount, "statCount", "N", "Población",
+     [](M& m) { statResultKey(m, StatResult::Count); }},
+    {KeyId::statWeightedMeanX, "statWeightedMeanX", "X m", "Valor medio  de X con sus frecuencias",
+     [](M& m) { statResultKey(m, StatResult::WeightedMeanX); }},
+    {KeyId::statWeightedDeviationX, "statWeightedDeviationX", "D X n",
+     "Desviación típica de X con sus frecuencias",
+     [](M& m) { statResultKey(m, StatResult::WeightedDeviationX); }},
+    {KeyId::statSlope, "statSlope", "a", "Regresión lineal: Coeficiente de X",
+     [](M& m) { statResultKey(m, StatResult::Slope); }},
+    {KeyId::statIntercept, "statIntercept", "b", "Regresión lineal: Ordenada en el origen",
+     [](M& m) { statResultKey(m, StatResult::Intercept); }},
+    {KeyId::statDetermination, "statDetermination", "r ²", "Regresión lineal: Coeficiente crítico",
+     [](M& m) { statResultKey(m, StatResult::Determination); }},
+    {KeyId::statEstimateX, "statEstimateX", "EoX", "Regresión lineal: Valor estimado de X",
+     [](M& m) { statResultKey(m, StatResult::EstimateX); }},
+    {KeyId::statEstimateY, "statEstimateY", "EoY", "Regresión lineal: Valor estimado de Y",
+     [](M& m) { statResultKey(m, StatResult::EstimateY); }},
+    {KeyId::polygonArea, "polygonArea", "Area", "Area de un Polígono",
+     [](M& m) { statResultKey(m, StatResult::Area); }},
 };
 
 // Row index of each id, built once.

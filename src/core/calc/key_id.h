@@ -136,6 +136,32 @@ enum class KeyId : std::uint16_t {
     currencyTo2,
     currencyTo1,
 
+    // Statistics and polygon area (statistics_keys.cpp)
+    statEnterX,
+    statEnterY,
+    statSumX,
+    statSumY,
+    statSumXY,
+    statDeleteEntry,
+    statClear,
+    statSumX2,
+    statMeanX,
+    statDeviationX,
+    statSampleDeviationX,
+    statSumY2,
+    statMeanY,
+    statDeviationY,
+    statSampleDeviationY,
+    statCount,
+    statWeightedMeanX,
+    statWeightedDeviationX,
+    statSlope,
+    statIntercept,
+    statDetermination,
+    statEstimateX,
+    statEstimateY,
+    polygonArea,
+
     count  // not a key: the number of ids
 };
 

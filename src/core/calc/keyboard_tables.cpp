@@ -46,7 +46,8 @@ constexpr CharacterRow kScientificCharacters[] = {
     {U"Aa", KeyId::allClear},
     {U"<>", KeyId::changeSign},
     {U"Pp", KeyId::pi},
-    // X and Y (statistics entries) come here.
+    {U"Xx", KeyId::statEnterX},
+    {U"Yy", KeyId::statEnterY},
     {U".,", KeyId::decimalPoint},
     {U"Ee", KeyId::exponent},
     {U"Ii", KeyId::reciprocal},

@@ -54,7 +54,8 @@ inline bool isTypedHexadecimal(std::string_view display) { return display.starts
 bool keyEnabledInMode(const CalculatorState& s, KeyId id);
 
 // The text a key shows: the caption, except for captions drawn in the Symbol typeface,
-// which show the glyph they stand for ("p" is π, "2 p" is 2π, "Â¥" is ℜ∞).
+// which show the glyph they stand for ("p" is π, "2 p" is 2π, "Â¥" is ℜ∞, "S x" is Σ x,
+// "D x n" is σ x n).
 std::string_view shownCaption(KeyId id);
 // The same in the window of the given model ("música" in the Normal model).
 std::string_view shownCaption(CalculatorKind kind, KeyId id);
