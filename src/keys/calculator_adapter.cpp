@@ -5,6 +5,8 @@
 #include "core/calc/key_catalog.h"
 #include "core/calc/keyboard_tables.h"
 #include "core/calc/scientific_keys.h"
+#include "core/calc/statistics_keys.h"
+#include "core/calc/statistics_menu.h"
 
 namespace numeralia::keys {
 
@@ -60,6 +62,11 @@ std::string CalculatorAdapter::perform(std::string_view line) {
     if (line.starts_with("keydown:")) return keyDown(line.substr(8));
     if (line.starts_with("select:")) return select(line.substr(7));
     if (line.starts_with("menu:")) return menu(line.substr(5));
+    if (line.starts_with("open:") || line.starts_with("save:")) return statisticsFile(line);
+    if (line == "answer:yes" || line == "answer:no") {
+        dialogs_.answer = line == "answer:yes";
+        return {};
+    }
     return pressKey(line);
 }
 
@@ -169,6 +176,44 @@ void CalculatorAdapter::writeState(JsonObject& json) const {
     }
     json.textArray("history", s.history);
     json.boolean("historyVisible", s.historyVisible);
+    if (scientific) writeStatistics(json);
+}
+
+void CalculatorAdapter::writeStatistics(JsonObject& json) const {
+    const calc::StatisticsDisplays& st = model_->state().statistics;
+    const SharedState& shared = model_->shared();
+    json.integer("statCountX", shared.statCountX);
+    json.integer("statCountY", shared.statCountY);
+    const auto numbers = [](calc::StatData data) {
+        std::string out = "[";
+        for (double v : data) out += (out.size() > 1 ? "," : "") + JsonObject::numberText(v);
+        return out + "]";
+    };
+    json.raw("statDataX", numbers(calc::statDataX(shared)));
+    json.raw("statDataY", numbers(calc::statDataY(shared)));
+    json.textArray("dataX", st.dataX);
+    json.textArray("dataY", st.dataY);
+    json.text("num", st.num);
+    json.number("statSumX", st.statSumX);
+    json.number("statSumX2", st.statSumX2);
+    json.number("statSumY", st.statSumY);
+    json.number("statSumY2", st.statSumY2);
+    json.textArray("messages", dialogs_.messages);
+    json.textArray("questions", dialogs_.questions);
+}
+
+std::string CalculatorAdapter::statisticsFile(std::string_view line) {
+    if (model_->kind() != calc::CalculatorKind::Scientific)
+        return "the Normal model has no statistics files";
+    const bool open = line.starts_with("open:");
+    files_.paths = {std::string(line.substr(5))};
+    if (open) {
+        calc::openStatisticsFile(*model_, dialogs_, files_);
+    } else {
+        calc::saveStatisticsFile(model_->shared(), dialogs_, files_);
+    }
+    files_.paths.clear();
+    return {};
 }
 
 }  // namespace numeralia::keys

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/calc/calculator_model.h"
+#include "keys/scripted_platform.h"
 #include "keys/window_adapter.h"
 
 namespace numeralia::keys {
@@ -14,7 +15,9 @@ class CalculatorAdapter : public WindowAdapter {
 
     // A key id or caption; "type:TEXT"; "keydown:NAME+shift+ctrl+alt"; "select:N" picks
     // entry N (from 0) of the key history; "menu:Normal" and "menu:Científica" choose an
-    // entry of the "Modo" menu (a different model closes this one and opens fresh).
+    // entry of the "Modo" menu (a different model closes this one and opens fresh);
+    // "open:PATH" and "save:PATH" run "Abrir Est." and "Guardar Est." with that file;
+    // "answer:yes" or "answer:no" answers the questions that follow.
     std::string perform(std::string_view line) override;
     void writeState(JsonObject& json) const override;
 
@@ -26,10 +29,14 @@ class CalculatorAdapter : public WindowAdapter {
     std::string keyDown(std::string_view chord);
     std::string select(std::string_view index);
     std::string menu(std::string_view entry);
+    std::string statisticsFile(std::string_view line);
+    void writeStatistics(JsonObject& json) const;
 
     SharedState& shared_;
     SoundPlayer& sounds_;
     std::optional<calc::CalculatorModel> model_;
+    ScriptedDialogs dialogs_;
+    ScriptedFileDialogs files_;
 };
 
 }  // namespace numeralia::keys
