@@ -1,5 +1,7 @@
 #include "app/calc/calc_keypad.h"
 
+#include <algorithm>
+
 #include "core/calc/key_catalog.h"
 #include "core/calc/scientific_keys.h"
 
@@ -31,6 +33,7 @@ const char* panelName(KeySection section) {
         case KeySection::Memories: return "memoriesPanel";
         case KeySection::Main: return "mainPanel";
         case KeySection::Vat: return "vatPanel";
+        case KeySection::Statistics: return "statisticsPanel";
         default: return "displaysPanel";
     }
 }
@@ -42,7 +45,10 @@ CalcKeypad::CalcKeypad(std::span<const KeySlot> layout, calc::CalculatorKind kin
     : QObject(parent) {
     for (int s = 0; s < static_cast<int>(panels_.size()); ++s) {
         const auto section = static_cast<KeySection>(s);
-        if (section == KeySection::Displays) continue;
+        // A panel for each section the layout uses (a window shows every panel it has).
+        const bool used = std::any_of(layout.begin(), layout.end(),
+                                      [section](const KeySlot& slot) { return slot.section == section; });
+        if (section == KeySection::Displays || !used) continue;
         auto* frame = new QFrame(parent);
         frame->setObjectName(panelName(section));
         auto* grid = new QGridLayout(frame);

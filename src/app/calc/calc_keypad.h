@@ -34,7 +34,7 @@ class CalcKeypad : public QObject {
     void keyClicked(calc::KeyId id);
 
   private:
-    std::array<QFrame*, 5> panels_{};
+    std::array<QFrame*, kKeySectionCount> panels_{};
     std::array<QPushButton*, calc::kKeyCount> buttons_{};
 };
 

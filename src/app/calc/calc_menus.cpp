@@ -19,16 +19,17 @@ QAction* windowEntry(QMenu* menu, const QString& text, AppContext& context, Wind
     return action;
 }
 
-QAction* disabledEntry(QMenu* menu, const QString& text) {
+// An entry that runs an action of the window; disabled while the window has none.
+QAction* actionEntry(QMenu* menu, const QString& text, const std::function<void()>& run) {
     QAction* action = menu->addAction(text);
-    action->setEnabled(false);
+    action->setEnabled(static_cast<bool>(run));
+    if (run) QObject::connect(action, &QAction::triggered, action, run);
     return action;
 }
 
 // "Historial" in the "Imprimir" submenu.
 void addHistoryPrinting(QMenu* print, const CalcMenuActions& actions) {
-    QAction* history = print->addAction(QStringLiteral("Historial"));
-    QObject::connect(history, &QAction::triggered, history, actions.printHistory);
+    actionEntry(print, QStringLiteral("Historial"), actions.printHistory);
 }
 
 // "Modo" (the entry of the window's own model checked) and "Preferencias".
@@ -85,13 +86,12 @@ void addProgramMenus(QMenuBar* bar, AppContext& context, const char* alarmName) 
 
 void buildScientificMenus(QMenuBar* bar, AppContext& context, const CalcMenuActions& actions) {
     QMenu* file = bar->addMenu(QStringLiteral("&Archivo"));
-    // The statistics files and chart come with the statistics keys.
-    disabledEntry(file, QStringLiteral("Abrir Est."));
-    disabledEntry(file, QStringLiteral("Gráfico-EST."));
-    disabledEntry(file, QStringLiteral("Guardar Est."));
+    actionEntry(file, QStringLiteral("Abrir Est."), actions.openStatistics);
+    actionEntry(file, QStringLiteral("Gráfico-EST."), actions.showChart);
+    actionEntry(file, QStringLiteral("Guardar Est."), actions.saveStatistics);
     file->addSeparator();
     QMenu* print = file->addMenu(QStringLiteral("Imprimir"));
-    disabledEntry(print, QStringLiteral("Estadística"));
+    actionEntry(print, QStringLiteral("Estadística"), actions.printStatistics);
     addHistoryPrinting(print, actions);
     file->addSeparator();
     addModeAndPreferences(file, context, actions, WindowId::Scientific);

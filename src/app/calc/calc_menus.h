@@ -9,8 +9,13 @@
 
 namespace numeralia::app {
 
+// An entry whose action is empty stays disabled.
 struct CalcMenuActions {
     std::function<void()> printHistory;
+    std::function<void()> openStatistics;   // "Abrir Est."
+    std::function<void()> showChart;        // "Gráfico-EST."
+    std::function<void()> saveStatistics;   // "Guardar Est."
+    std::function<void()> printStatistics;  // "Imprimir", "Estadística"
     std::function<void()> modeNormal;      // "Modo", "Normal"
     std::function<void()> modeScientific;  // "Modo", "Científica"
 };

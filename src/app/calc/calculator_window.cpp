@@ -62,7 +62,8 @@ CalculatorWindow::CalculatorWindow(AppContext& context, CalculatorKind kind,
 
 CalculatorWindow::~CalculatorWindow() { qApp->removeEventFilter(this); }
 
-QFrame* CalculatorWindow::buildDisplayPanel(QHBoxLayout* smallDisplays) {
+QFrame* CalculatorWindow::buildDisplayPanel(QHBoxLayout* smallDisplays,
+                                            std::initializer_list<KeyId> historyRowKeys) {
     auto* panel = new QFrame(body_);
     panel->setObjectName("displayPanel");
     auto* grid = new QGridLayout(panel);
@@ -96,6 +97,8 @@ QFrame* CalculatorWindow::buildDisplayPanel(QHBoxLayout* smallDisplays) {
         clear->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         historyRow->addWidget(clear);
     }
+    if (historyRowKeys.size() > 0) historyRow->addSpacing(6);
+    addDisplayKeys(historyRow, historyRowKeys);
     grid->addLayout(historyRow, 3, 1, 1, 11);
     grid->setColumnStretch(1, 1);
     return panel;
@@ -148,12 +151,16 @@ CalcMenuActions CalculatorWindow::menuActions() {
     return actions;
 }
 
-void CalculatorWindow::finish(QWidget* displayPanel, QWidget* body) {
-    auto* layout = new QVBoxLayout(body_);
+void CalculatorWindow::finish(QWidget* displayPanel, QWidget* body, QLayout* sideColumn) {
+    auto* main = new QVBoxLayout;
+    main->setSpacing(10);
+    main->addWidget(displayPanel);
+    main->addWidget(body, 1);
+    auto* layout = new QHBoxLayout(body_);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
-    layout->addWidget(displayPanel);
-    layout->addWidget(body, 1);
+    layout->addLayout(main, 1);
+    if (sideColumn) layout->addLayout(sideColumn);
     setCentralWidget(body_);
 
     status_ = new CalcStatusBar(this);

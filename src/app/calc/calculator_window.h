@@ -47,8 +47,10 @@ class CalculatorWindow : public QMainWindow {
                      std::span<const KeySlot> layout);
 
     // The display panel: the logo (it opens the About window), the main display and the
-    // error face, the info line, the model's row of small displays, the key history row.
-    QFrame* buildDisplayPanel(QHBoxLayout* smallDisplays);
+    // error face, the info line, the model's row of small displays, the key history row
+    // (with the given keys of the Displays section at its end).
+    QFrame* buildDisplayPanel(QHBoxLayout* smallDisplays,
+                              std::initializer_list<calc::KeyId> historyRowKeys = {});
     // "Función" and the function label, wide enough for the longest label.
     void addFunctionLabel(QHBoxLayout* row);
     // A small display with its caption (none when empty) and a fixed width.
@@ -59,9 +61,9 @@ class CalculatorWindow : public QMainWindow {
     void placeMemoryDisplays();
     // The entries every calculator menu has: printing the key history and "Modo".
     CalcMenuActions menuActions();
-    // Ends the construction: the display panel over the body, the status bar, the keyboard,
-    // the first refresh and the focus on "=".
-    void finish(QWidget* displayPanel, QWidget* body);
+    // Ends the construction: the display panel over the body (and, when given, a column
+    // beside both), the status bar, the keyboard, the first refresh and the focus on "=".
+    void finish(QWidget* displayPanel, QWidget* body, QLayout* sideColumn = nullptr);
 
     // Shows the model's state after every key.
     virtual void refresh();

@@ -18,7 +18,10 @@ enum class KeySection {
     Main,       // digits, operators, clearing
     Vat,        // VAT and currency keys (a row under the main keys)
     Displays,   // keys that sit beside the displays: SET, musica, history keys
+    Statistics,  // statistics and polygon area, under the grey data displays (right column)
 };
+
+inline constexpr int kKeySectionCount = static_cast<int>(KeySection::Statistics) + 1;
 
 // How a key looks.
 enum class KeyStyle { Digit, Operator, Equals, Clear, Function, Memory, Transit, Vat, Plain };

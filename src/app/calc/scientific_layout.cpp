@@ -1,6 +1,7 @@
 #include "app/calc/keypad_layout.h"
 
 #include "app/calc/function_keypad.h"
+#include "app/calc/statistics_panel.h"
 
 namespace numeralia::app {
 
@@ -15,18 +16,18 @@ constexpr KeySlot kScientific[] = {
     // Beside the displays.
     {KeyId::setDecimals, S::Displays, 0, 0, K::Plain},
 
-    // Functions panel (6 columns): function_keypad.cpp.
+    // Functions panel (6 columns): function_keypad.cpp; statistics: statistics_panel.cpp.
 };
 
 }  // namespace
 
 std::span<const KeySlot> scientificLayout() {
     static const std::vector<KeySlot> all = [] {
-        std::vector<KeySlot> slots = pocketKeys(4);
-        slots.insert(slots.end(), std::begin(kScientific), std::end(kScientific));
-        const auto functions = functionPanelLayout();
-        slots.insert(slots.end(), functions.begin(), functions.end());
-        return slots;
+        std::vector<KeySlot> keys = pocketKeys(4);
+        keys.insert(keys.end(), std::begin(kScientific), std::end(kScientific));
+        for (const auto panel : {functionPanelLayout(), statisticsPanelLayout()})
+            keys.insert(keys.end(), panel.begin(), panel.end());
+        return keys;
     }();
     return all;
 }

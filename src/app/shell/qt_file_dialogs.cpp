@@ -25,11 +25,18 @@ QString& lastFolder() {
     return folder;
 }
 
-QString filterFor(const std::string& description, const std::string& extension) {
-    const QString ext = fromUtf8(extension);
+QString filterFor(const std::string& description, const std::string& extensions) {
     // Both cases, so "datos.dat" written elsewhere shows beside "DATOS.DAT".
-    return QStringLiteral("%1 (*.%2 *.%3);;Todos los archivos (*)")
-        .arg(fromUtf8(description), ext.toLower(), ext.toUpper());
+    QStringList patterns;
+    for (const QString& ext : fromUtf8(extensions).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        patterns << QStringLiteral("*.") + ext.toLower() << QStringLiteral("*.") + ext.toUpper();
+    return QStringLiteral("%1 (%2);;Todos los archivos (*)")
+        .arg(fromUtf8(description), patterns.join(QLatin1Char(' ')));
+}
+
+// The first of the extensions: the one a name typed without any gets.
+QString defaultSuffix(const std::string& extensions) {
+    return fromUtf8(extensions).section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
 }
 
 std::optional<std::string> chosen(const QString& path) {
@@ -55,7 +62,7 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string& title,
                        filterFor(description, extension));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(fromUtf8(extension));
+    dialog.setDefaultSuffix(defaultSuffix(extension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return chosen(dialog.selectedFiles().constFirst());
 }

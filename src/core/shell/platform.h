@@ -35,8 +35,8 @@ public:
 
 // The standard dialogs that choose a file to open or to save. They start in the user's
 // documents folder (or where the last one of the program ended); extension is the default
-// extension without the dot ("DAT"), description names the kind of file ("Datos
-// estadísticos"). The chosen path as UTF-8 text (open it through pathFromUtf8 of
+// extension without the dot ("DAT"), or several separated by blanks, the first being the
+// default ("png svg"); description names the kind of file ("Datos estadísticos"). The chosen path as UTF-8 text (open it through pathFromUtf8 of
 // core/shell/file_path.h), or nothing when the user cancelled.
 class FileDialogs {
 public:

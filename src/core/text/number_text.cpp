@@ -188,6 +188,11 @@ std::string generalText(double x) {
     return plainText(detail::toDecimal(x, kDoubleDigits), ',', kDoubleDigits, false);
 }
 
+std::string significantText(double x, int digits) {
+    digits = digits < 1 ? 1 : digits > kDoubleDigits ? kDoubleDigits : digits;
+    return plainText(detail::toDecimal(x, digits), ',', kDoubleDigits, false);
+}
+
 std::string singleText(double x) {
     // The value the single-precision variable holds; beyond its range the double itself.
     const double value = std::fabs(x) <= FLT_MAX ? static_cast<double>(static_cast<float>(x)) : x;

@@ -39,6 +39,10 @@ std::optional<double> leadingNumber(std::string_view text);
 // (1,79769313486232E+308), here and in every function below that writes a number.
 std::string generalText(double x);
 
+// The general text of x rounded to at most `digits` significant digits (1 to 15), for the
+// short numbers of charts and printouts: 0,5000909 for 0.500090909 with 7 digits.
+std::string significantText(double x, int digits);
+
 // The same for a single-precision value: the value rounded to single precision, then up to
 // 7 significant digits, exponent form from 1E+07 and below 1E-4 (a value beyond the single
 // range keeps its double value).

@@ -1,0 +1,266 @@
+// The statistics of the Scientific window: the grey data displays and the count display
+// follow the keys, the window with the solvers' planned panel still fits a 1024 × 768
+// screen, the chart window opens, draws and follows the data, and the printout reaches a
+// PDF whose text (read back with pdftotext) holds the data table on every page and the
+// results.
+
+#include <QBarSet>
+#include <QBarSeries>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QStackedWidget>
+
+#include "app/calc/calc_displays.h"
+#include "app/calc/calc_keypad.h"
+#include "app/calc/scientific_window.h"
+#include "app/calc/statistics_chart_window.h"
+#include "app/calc/statistics_panel.h"
+#include "app/shell/printing.h"
+#include "core/calc/key_catalog.h"
+#include "window_test_support.h"
+
+using namespace numeralia;
+using namespace numeralia::app;
+using namespace numeralia::testing;
+using calc::KeyId;
+
+namespace {
+
+QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+// The values of the first bar set of a chart, or of its scatter points' y.
+QList<qreal> bars(QChartView* view) {
+    for (QAbstractSeries* s : view->chart()->series()) {
+        if (auto* series = qobject_cast<QBarSeries*>(s)) {
+            QList<qreal> values;
+            for (int i = 0; i < series->barSets().front()->count(); ++i)
+                values << series->barSets().front()->at(i);
+            return values;
+        }
+    }
+    return {};
+}
+
+int scatterPoints(QChartView* view) {
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* series = qobject_cast<QScatterSeries*>(s)) return series->count();
+    return -1;
+}
+
+qreal total(const QList<qreal>& values) {
+    qreal sum = 0;
+    for (qreal v : values) sum += v;
+    return sum;
+}
+
+}  // namespace
+
+class StatisticsWindowTest : public QObject {
+    Q_OBJECT
+
+    Program p;
+    std::unique_ptr<ScientificWindow> window;
+
+    QPushButton* key(KeyId id) const { return window->keypad().button(id); }
+    void click(KeyId id) {
+        QVERIFY2(key(id), calc::keyInfo(id).name.data());
+        QTest::mouseClick(key(id), Qt::LeftButton);
+    }
+    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    StatisticsPanel& panel() const { return window->statistics(); }
+    // Types each number and enters it with "«  X" (or "Y  »").
+    void enter(const QStringList& numbers, KeyId entry) {
+        for (const QString& n : numbers) {
+            type(n);
+            click(entry);
+        }
+    }
+
+  private slots:
+    void init() {
+        p.reset();
+        window = std::make_unique<ScientificWindow>(p.context);
+        QVERIFY(activate(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void keysDisplaysAndTipsFollowTheModel() {
+        QCOMPARE(key(KeyId::statEnterX)->text(), QStringLiteral("«  X"));
+        QCOMPARE(key(KeyId::statSumX)->text(), QStringLiteral("Σ x"));
+        QCOMPARE(key(KeyId::statSampleDeviationY)->text(), QStringLiteral("σ y n-1"));
+        QCOMPARE(key(KeyId::statEnterY)->toolTip(),
+                 QStringLiteral("Introducción Datos estadísticos Y/Frecuencias.  {Y}"));
+        QCOMPARE(panel().dataX->toolTip(), QStringLiteral("Pantalla auxiliar de Datos Gris"));
+        QCOMPARE(panel().num->toolTip(), QStringLiteral("Número de Datos Estadísticos almacenados"));
+        // Every caption fits its key.
+        for (const KeySlot& slot : statisticsPanelLayout()) {
+            QPushButton* b = key(slot.id);
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 4 <= b->width(),
+                     calc::keyInfo(slot.id).name.data());
+        }
+
+        type(QStringLiteral("2,1"));
+        click(KeyId::statEnterX);
+        type(QStringLiteral("7x3y"));  // x and y type the entry keys
+        QCOMPARE(lines(panel().dataX), QStringList({"1)    2,1", "2)    7"}));
+        QCOMPARE(lines(panel().dataY), QStringList({"1)    3"}));
+        QCOMPARE(panel().num->text(), QStringLiteral("2"));
+        QCOMPARE(window->displays().func->text(), QStringLiteral("Estad  Y1"));
+        QCOMPARE(QApplication::focusWidget(), key(KeyId::equals));
+        // Clicking a line of a data display leaves the focus on "=".
+        QTest::mouseClick(panel().dataX->viewport(), Qt::LeftButton, {},
+                          panel().dataX->visualItemRect(panel().dataX->item(0)).center());
+        QCOMPARE(QApplication::focusWidget(), key(KeyId::equals));
+
+        type(QStringLiteral("1"));
+        click(KeyId::statDeleteEntry);
+        QCOMPARE(lines(panel().dataX), QStringList({"1)    7"}));
+        QVERIFY(lines(panel().dataY).isEmpty());
+        QCOMPARE(panel().num->text(), QStringLiteral("1"));
+        click(KeyId::statClear);
+        QCOMPARE(panel().dataX->count(), 0);
+        QCOMPARE(panel().num->text(), QStringLiteral("0"));
+    }
+
+    // The window keeps room for the equation solvers: with a panel of sixteen keys and a
+    // blue display of two lists in the place kept for them, it still fits a 1024 × 768 screen
+    // (its frame and title bar included) and no two keys overlap.
+    void fitsTheScreenWithTheSolversPanel() {
+        const auto fits = [this] {
+            QCoreApplication::processEvents();
+            window->adjustSize();
+            const QSize size = window->size();
+            return size.width() <= 1010 && size.height() <= 730;
+        };
+        QVERIFY2(fits(), qPrintable(QStringLiteral("%1 x %2").arg(window->width()).arg(window->height())));
+        auto* solverKeys = new QFrame;
+        auto* grid = new QGridLayout(solverKeys);
+        QList<QPushButton*> keys;
+        for (int i = 0; i < 16; ++i) {
+            auto* b = new QPushButton(QStringLiteral("VR m,n"));
+            b->setMinimumSize(48, 28);
+            grid->addWidget(b, i / 5, (i % 5) * 2, 1, 2);
+            keys << b;
+        }
+        auto* blue = new QWidget;
+        auto* row = new QHBoxLayout(blue);
+        for (int i = 0; i < 2; ++i) row->addWidget(new QListWidget);
+        blue->setMinimumHeight(110);
+        window->placeSolverPanel(solverKeys, blue);
+        QVERIFY2(fits(), qPrintable(QStringLiteral("%1 x %2").arg(window->width()).arg(window->height())));
+        // The grey data displays keep room for several lines.
+        QVERIFY(panel().dataX->height() >= 5 * panel().dataX->fontMetrics().height());
+        QList<QRect> placed;
+        for (const calc::KeyInfo& info : calc::allKeys()) {
+            if (QPushButton* b = key(info.id); b && b->isVisible())
+                placed << QRect(b->mapTo(window.get(), QPoint(0, 0)), b->size());
+        }
+        for (QPushButton* b : keys) placed << QRect(b->mapTo(window.get(), QPoint(0, 0)), b->size());
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            for (qsizetype j = i + 1; j < placed.size(); ++j) QVERIFY(!placed[i].intersects(placed[j]));
+    }
+
+    void chartOpensDrawsAndFollowsTheData() {
+        findAction(window.get(), QStringLiteral("Gráfico-EST."))->trigger();
+        StatisticsChartWindow* chart = window->chart();
+        QVERIFY(chart && chart->isVisible());
+        QVERIFY(chart->showsNoData());  // no empty axes without data
+
+        enter({"10", "8", "13", "9", "11", "14", "6", "4", "12", "7", "5"}, KeyId::statEnterX);
+        enter({"8,04", "6,95", "7,58", "8,81", "8,33", "9,96", "7,24", "4,26", "10,84", "4,82",
+               "5,68"},
+              KeyId::statEnterY);
+        QVERIFY(!chart->showsNoData());
+        QCOMPARE(total(bars(chart->view(0))), 11.0);
+        QCOMPARE(total(bars(chart->view(1))), 11.0);
+        QCOMPARE(scatterPoints(chart->view(2)), 11);
+        QVERIFY2(chart->view(2)->chart()->title().contains(QStringLiteral("y = 0,5000909·x + 3,000091")),
+                 qPrintable(chart->view(2)->chart()->title()));
+        QVERIFY(chart->view(2)->chart()->title().contains(QStringLiteral("r² = 0,6665425")));
+
+        // A new entry is drawn at once.
+        type(QStringLiteral("15"));
+        click(KeyId::statEnterX);
+        QCOMPARE(total(bars(chart->view(0))), 12.0);
+        QVERIFY(chart->view(2)->chart()->title().contains(QStringLiteral("no coinciden")));
+        QCOMPARE(scatterPoints(chart->view(2)), 11);
+
+        // X with its frequencies, as the second chart.
+        click(KeyId::statClear);
+        QVERIFY(chart->showsNoData());
+        enter({"1", "2", "3"}, KeyId::statEnterX);
+        enter({"4", "0", "2"}, KeyId::statEnterY);
+        chart->secondChoice()->setCurrentIndex(1);
+        QCOMPARE(bars(chart->view(1)), QList<qreal>({4, 0, 2}));
+
+        QTemporaryDir folder;
+        for (const char* name : {"grafico.png", "grafico.svg"}) {
+            const QString path = folder.filePath(QString::fromLatin1(name));
+            QVERIFY(chart->savePicture(path));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray head = file.read(400);
+            QVERIFY2(path.endsWith(".svg") ? head.contains("<svg") : head.startsWith("\x89PNG"), name);
+        }
+        // Saved through the dialog: a name typed without an extension is a PNG.
+        p.files.paths = {folder.filePath(QStringLiteral("sin-error.png")).toStdString()};
+        chart->findChild<QPushButton*>(QStringLiteral("savePicture"))->click();
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("sin-error.png"))).size() > 1000);
+        QVERIFY(p.dialogs.messages.empty());
+    }
+
+    void printoutReachesAPdfWithTheTableOnEveryPage() {
+        QTemporaryDir folder;
+        setPdfFolderForTests(folder.path());
+        QStringList xs, ys;
+        for (int k = 1; k <= 120; ++k) {
+            xs << QString::number(1000000000 + k);
+            if (k <= 118) ys << QString::number(2 * k) + QStringLiteral(",5");
+        }
+        enter(xs, KeyId::statEnterX);
+        enter(ys, KeyId::statEnterY);
+        findAction(window.get(), QStringLiteral("Estadística"))->trigger();
+        setPdfFolderForTests(QString());
+        const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
+        QCOMPARE(pdfs.size(), 1);
+
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), folder.filePath(pdfs.front()), QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0,
+                 "pdftotext (poppler-utils) must be installed");
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        QVERIFY(text.contains(QStringLiteral("Numeralia - Estadística")));
+        QVERIFY(text.contains(QStringLiteral("1000000001")));
+        QVERIFY(text.contains(QStringLiteral("1000000120")));
+        QVERIFY(text.contains(QStringLiteral("236,5")));
+        // The heading of the table on every page that holds rows of it.
+        const QRegularExpression row(QStringLiteral("(^|\\n)\\s*\\d+\\s+1000000\\d\\d\\d\\s"));
+        const QRegularExpression heading(QStringLiteral("Nº\\s+X\\s+Y"));
+        int pagesWithRows = 0;
+        for (const QString& page : pages) {
+            if (!page.contains(row)) continue;
+            ++pagesWithRows;
+            QVERIFY2(page.contains(heading), qPrintable(page.left(300)));
+        }
+        QVERIFY(pagesWithRows >= 2);
+        QVERIFY(text.contains(QStringLiteral("Media de X (X m)")));
+        QVERIFY(text.contains(QStringLiteral("1000000060,5")));  // the mean of X
+        QVERIFY(text.contains(QStringLiteral("34,6398133174338")));  // σ x n of 1..120
+        QVERIFY(text.contains(QStringLiteral("los datos no coinciden")));  // 120 X, 118 Y
+    }
+};
+
+QTEST_MAIN(StatisticsWindowTest)
+#include "statistics_window_test.moc"
