@@ -22,7 +22,7 @@
 #include "app/calc/statistics_panel.h"
 #include "app/shell/printing.h"
 #include "core/calc/key_catalog.h"
-#include "window_test_support.h"
+#include "calc_window_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
@@ -64,18 +64,9 @@ qreal total(const QList<qreal>& values) {
 
 }  // namespace
 
-class StatisticsWindowTest : public QObject {
+class StatisticsWindowTest : public CalcWindowTest<ScientificWindow> {
     Q_OBJECT
 
-    Program p;
-    std::unique_ptr<ScientificWindow> window;
-
-    QPushButton* key(KeyId id) const { return window->keypad().button(id); }
-    void click(KeyId id) {
-        QVERIFY2(key(id), calc::keyInfo(id).name.data());
-        QTest::mouseClick(key(id), Qt::LeftButton);
-    }
-    void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     StatisticsPanel& panel() const { return window->statistics(); }
     // Types each number and enters it with "«  X" (or "Y  »").
     void enter(const QStringList& numbers, KeyId entry) {
@@ -86,11 +77,7 @@ class StatisticsWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        p.reset();
-        window = std::make_unique<ScientificWindow>(p.context);
-        QVERIFY(activate(window.get()));
-    }
+    void init() { openWindow(); }
     void cleanup() { window.reset(); }
 
     void keysDisplaysAndTipsFollowTheModel() {
