@@ -9,8 +9,7 @@ QWidget#calculatorBody {
 QFrame#displayPanel {
     background: #16283f; border: 1px solid #0f1d2e; border-radius: 10px;
 }
-QFrame#functionsPanel, QFrame#memoriesPanel, QFrame#mainPanel, QFrame#vatPanel,
-QFrame#statisticsPanel {
+QFrame#functionsPanel, QFrame#memoriesPanel, QFrame#mainPanel, QFrame#vatPanel {
     background: rgba(255, 255, 255, 18); border: 1px solid rgba(255, 255, 255, 30);
     border-radius: 10px;
 }
@@ -80,10 +79,13 @@ QPushButton[keyStyle]:disabled {
     color: rgba(255, 255, 255, 70); border-color: rgba(15, 29, 46, 120);
     background: rgba(255, 255, 255, 22);
 }
-QFrame#statisticsPanel QPushButton { font-size: 9pt; padding: 2px 2px; }
+*[compactKeys="true"] QPushButton { font-size: 9pt; padding: 2px 2px; }
+QFrame[compactKeys="true"] {
+    background: rgba(255, 255, 255, 18); border: 1px solid rgba(255, 255, 255, 30);
+    border-radius: 10px;
+}
 QListWidget#dataX, QListWidget#dataY {
     background: #c9cdd1; color: #1b2a1f; border: 1px solid #8e969d; border-radius: 4px;
-    font-family: monospace; font-size: 9pt;
 }
 QLineEdit#num { font-weight: bold; }
 )";

@@ -1,5 +1,6 @@
 #include "app/calc/statistics_panel.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 
 #include "app/calc/calc_displays.h"
@@ -54,6 +55,13 @@ QListWidget* dataDisplay(const char* name, QWidget* parent) {
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setUniformItemSizes(true);
+    // The lists take the room the keys leave, not the default size of a list.
+    list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    // Numbers in columns: a fixed-width face; five lines show at least.
+    QFont face = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    face.setPointSize(9);
+    list->setFont(face);
+    list->setMinimumHeight(QFontMetrics(face).lineSpacing() * 5 + 10);
     return list;
 }
 
@@ -88,7 +96,8 @@ StatisticsPanel::StatisticsPanel(const CalcKeypad& keypad, QWidget* parent)
     num->setFocusPolicy(Qt::NoFocus);
     num->setAlignment(Qt::AlignCenter);
     num->setToolTip(QStringLiteral("Número de Datos Estadísticos almacenados"));
-    num->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    num->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    num->setMinimumWidth(num->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
 
     grid->addWidget(CalcDisplays::caption(QStringLiteral("Datos X"), frame_), 0, 0, 1, 5);
     grid->addWidget(CalcDisplays::caption(QStringLiteral("Datos Y"), frame_), 0, 5, 1, 5);
