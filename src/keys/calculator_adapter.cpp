@@ -67,6 +67,10 @@ std::string CalculatorAdapter::perform(std::string_view line) {
         dialogs_.answer = line == "answer:yes";
         return {};
     }
+    if (line.starts_with("paste:")) {
+        model_->paste(line.substr(6));
+        return {};
+    }
     return pressKey(line);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -266,4 +267,29 @@ TEST_F(BankFixture, CueSoundAfterEachCalculationWhenSoundsAreOn) {
         EXPECT_EQ(sounds.played, c.played) << c.typed << " " << c.soundOn << " " << c.cue;
         EXPECT_EQ(state.soundCue, c.cue);
     }
+}
+
+// Rows copied for a spreadsheet: the column titles of the operation, the rows asked for in
+// the order given, tabs between cells, a line break after every line.
+TEST_F(BankFixture, RowsAsTabSeparatedTextWithTheColumnTitles) {
+    const std::string loanTitles = "Mes\tPago\tNominal\tInterés\tPendiente\n";
+    EXPECT_EQ(model.tableText(), loanTitles);  // no table yet: the titles alone
+    keys("1200<F1>0<F2>1<F3><F12>");
+    ASSERT_EQ(model.rowCount(), 12u);
+    const struct {
+        std::vector<std::size_t> rows;
+        std::string text;
+    } cases[] = {
+        {{0}, loanTitles + "1\t100,00\t100,00\t0,00\t1.100,00\n"},
+        {{11, 1}, loanTitles + "12\t100,00\t100,00\t0,00\t0,00\n2\t100,00\t100,00\t0,00\t1.000,00\n"},
+        {{12, 40}, loanTitles},
+        {{}, loanTitles},
+    };
+    for (const auto& c : cases) EXPECT_EQ(model.rowsText(c.rows), c.text);
+    const std::string table = model.tableText();
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 13);
+    EXPECT_TRUE(table.ends_with("12\t100,00\t100,00\t0,00\t0,00\n"));
+
+    model.savingsMode();  // another operation, other titles
+    EXPECT_EQ(model.tableText(), "Mes\tAportación\tInterés\tTotal Aportado\tSaldo\n");
 }

@@ -47,6 +47,28 @@ std::string BankModel::cellText(std::size_t row, int column) const {
     return text::formatPattern(r.amounts[static_cast<std::size_t>(column - 1)], kCentsPattern);
 }
 
+std::string BankModel::rowsText(const std::vector<std::size_t>& rows) const {
+    std::string out;
+    const auto line = [&out](auto cell) {
+        for (int column = 0; column < 5; ++column) {
+            if (column > 0) out += '\t';
+            out += cell(column);
+        }
+        out += '\n';
+    };
+    line([this](int column) { return columnTitles()[static_cast<std::size_t>(column)]; });
+    for (std::size_t row : rows) {
+        if (row < rows_.size()) line([this, row](int column) { return cellText(row, column); });
+    }
+    return out;
+}
+
+std::string BankModel::tableText() const {
+    std::vector<std::size_t> all(rows_.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+    return rowsText(all);
+}
+
 // ---- keypad ----
 
 void BankModel::pressDigit(int digit) {

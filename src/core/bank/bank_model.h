@@ -50,6 +50,11 @@ class BankModel {
     std::size_t rowCount() const { return rows_.size(); }
     std::string cellText(std::size_t row, int column) const;
     const std::vector<ScheduleRow>& rows() const { return rows_; }
+    // Rows of the table as text for a spreadsheet: a line of column titles, then one line
+    // per row (in the order given; rows beyond the table are skipped), cells as shown,
+    // separated by tabs; every line ends in a line break.
+    std::string rowsText(const std::vector<std::size_t>& rows) const;
+    std::string tableText() const;
     // Changes whenever the table or its column titles may have changed.
     unsigned tableRevision() const { return tableRevision_; }
 

@@ -52,6 +52,11 @@ class CalculatorModel {
     void typeKey(KeyId id);
     // Picking an entry of the key history list.
     void selectHistoryEntry(std::size_t index);
+    // A number pasted from the clipboard goes into the main display as if it had been typed
+    // (entry flag 1, display-change step); in hexadecimal mode only hexadecimal digits are
+    // taken. Any other text changes nothing but the info line (kPasteRefused), without sound.
+    // Copying needs nothing from the model: it takes the texts on show.
+    void paste(std::string_view clipboard);
 
     // True when the last key wants the keyboard focus on "=" (so that Enter presses "=").
     bool focusToEquals() const { return focusToEquals_; }

@@ -24,6 +24,7 @@ inline constexpr std::int16_t kErrorShown = 3;
 inline constexpr const char* kClearLabel = "*** ERROR / BORRADO ***";
 inline constexpr const char* kCriticalMessage = "Error: Parada crítica";
 inline constexpr const char* kGeneralNumber = "General Number";
+inline constexpr const char* kPasteRefused = "Error: el portapapeles no contiene un número";
 inline constexpr std::size_t kHistoryLimit = 500;
 
 struct CalculatorState {

@@ -1,11 +1,12 @@
 // Number entry and display keys: digits, ".", "±", "EXP", "C", "AC", "¬", "F--E", "SET",
-// "musica".
+// "musica"; and a number pasted from the clipboard.
 
 #include <cmath>
 
 #include "core/calc/calculator_model.h"
 #include "core/calc/scientific_keys.h"
 #include "core/text/number_text.h"
+#include "core/text/pasted_number.h"
 
 namespace numeralia::calc {
 
@@ -35,6 +36,26 @@ void CalculatorModel::digit(int d) {
         typeIntoDisplay(state_.numberPrefix + c);
         state_.entryFlag = 1;
     }
+}
+
+void CalculatorModel::paste(std::string_view clipboard) {
+    focusToEquals_ = false;
+    lastFrameOutcome_ = Outcome::Done;
+    std::optional<std::string> typed;
+    if (isHexadecimalMode(state_)) {
+        if (const auto digits = text::readPastedHexadecimal(clipboard))
+            typed = state_.numberPrefix + *digits;
+    } else if (const auto number = text::readPastedNumber(clipboard)) {
+        typed = number->typed;
+    }
+    if (!typed) {
+        state_.result = kPasteRefused;
+        return;
+    }
+    resetErrorMessage();
+    typeIntoDisplay(*typed);
+    state_.entryFlag = 1;
+    focusEquals();
 }
 
 void CalculatorModel::decimalPoint() {
