@@ -7,6 +7,7 @@
 #include "app/bank/bank_help_window.h"
 #include "app/bank/bank_printout.h"
 #include "app/bank/bank_window.h"
+#include "app/shell/context_menu.h"
 #include "app/shell/printing.h"
 #include "window_test_support.h"
 
@@ -16,7 +17,11 @@ using namespace numeralia::testing;
 
 namespace {
 
-QString text(BankWindow& w, const char* name) { return child<QLabel>(&w, name)->text(); }
+// The text of a field, or of a caption.
+QString text(BankWindow& w, const char* name) {
+    if (auto* box = w.findChild<QLineEdit*>(QString::fromLatin1(name))) return box->text();
+    return child<QLabel>(&w, name)->text();
+}
 
 // Types a loan in months from the keyboard and presses F12.
 void calculateLoan(BankWindow& w, const QString& capital, const QString& rate, const QString& months) {
@@ -85,7 +90,7 @@ class BankWindowTest : public QObject {
 
     void modesChangeCaptionsAndSavingsKeys() {
         BankWindow w(p.context);
-        auto* contributionKey = child<QLabel>(&w, "aportemes");
+        auto* contributionKey = child<QLineEdit>(&w, "aportemes");
         QVERIFY(!contributionKey->isEnabled());
         findAction(&w, QStringLiteral("Planes de Ahorro"))->trigger();
         QCOMPARE(w.windowTitle(), QStringLiteral("Operaciones Bancarias  -  Planes de Ahorro"));
@@ -141,6 +146,51 @@ class BankWindowTest : public QObject {
         for (const char* word : {"F1", "F2", "F3", "F4", "F5", "F12", "R1", "Depósitos a Plazo Fijo",
                                  "Planes de Ahorro", "Préstamos Bancarios"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), word);
+    }
+
+    // Rows picked with the mouse, copied with Ctrl+Insert or Ctrl+C, read back as a
+    // spreadsheet reads them: the titles, then the cells of each row, column by column.
+    void selectedRowsPasteAsTheTablesCells() {
+        BankWindow w(p.context);
+        QVERIFY(activate(&w));
+        calculateLoan(w, "20000", "7.5", "36");
+        QTableView* view = w.table();
+        const QAbstractItemModel* model = view->model();
+        const auto rowCenter = [view](int row) { return view->visualRect(view->model()->index(row, 2)).center(); };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rowCenter(4));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCenter(0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCenter(35));
+        for (const Qt::Key key : {Qt::Key_Insert, Qt::Key_C}) {
+            copyToClipboard(QString());
+            QTest::keyClick(view, key, Qt::ControlModifier);
+            const QStringList lines = clipboardText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 4);
+            const int rows[] = {-1, 0, 4, 35};  // the titles, then the rows in table order
+            for (int line = 0; line < 4; ++line) {
+                const QStringList cells = lines[line].split(QLatin1Char('\t'));
+                QCOMPARE(cells.size(), 5);
+                for (int column = 0; column < 5; ++column) {
+                    const QString expected =
+                        rows[line] < 0 ? model->headerData(column, Qt::Horizontal).toString()
+                                       : model->index(rows[line], column).data().toString();
+                    QCOMPARE(cells[column], expected);
+                }
+            }
+        }
+        QCOMPARE(p.state.transitValue1, 622.0);  // copying leaves the results as they were
+
+        // The table's menu: the rows, or the whole table.
+        choose(rightClick(view->viewport()), QStringLiteral("Copiar tabla"));
+        QCOMPARE(clipboardText().count(QLatin1Char('\n')), 37);
+        view->clearSelection();
+        QMenu* menu = rightClick(view, QContextMenuEvent::Keyboard);  // the Menu key
+        QCOMPARE(entries(menu), (QStringList{"Copiar filas", "Copiar tabla"}));
+        QVERIFY(!menu->actions().at(0)->isEnabled());
+        menu->close();
+
+        // A result field copies its value.
+        choose(rightClick(child<QLineEdit>(&w, "mensual")), QStringLiteral("Copiar"));
+        QCOMPARE(clipboardText(), QStringLiteral("622"));
     }
 
     // The sounds are switched off in another window; the bank window shows the change when

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include "app/calc/scientific_window.h"
 #include "app/convert/converter_window.h"
 #include "app/info/help_window.h"
+#include "app/shell/context_menu.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
 #include "core/convert/unit_table.h"
@@ -86,6 +88,8 @@ private slots:
         QCOMPARE(r1->toolTip(), QStringLiteral("Copia el factor de conversión a la Memoria de Tránsito R1"));
         QTest::mouseClick(child<QPushButton>(&w, "exp"), Qt::LeftButton);
         QCOMPARE(box(w, "factor"), QStringLiteral("1,00e+03"));
+        choose(rightClick(child<QLineEdit>(&w, "factor")), QStringLiteral("Copiar"));
+        QCOMPARE(clipboardText(), QStringLiteral("1,00e+03"));
         QTest::mouseClick(r1, Qt::LeftButton);
         QCOMPARE(p.state.transitValue1, 1000.0);
         const QString description = QStringLiteral("Factor de conversión de Kilómetros a ¤ Metros {m}");
@@ -102,6 +106,10 @@ private slots:
         QPushButton* calculatorR1 = calculator->keypad().button(calc::KeyId::transit1);
         QVERIFY(calculatorR1 != nullptr);
         QCOMPARE(calculatorR1->toolTip(), description);
+        // A screen reader hears which memory the picture key is and what it holds.
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(calculatorR1);
+        QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Memoria de tránsito R1"));
+        QCOMPARE(heard->text(QAccessible::Description), description);
         QTest::mouseClick(calculatorR1, Qt::LeftButton);
         QCOMPARE(calculator->displays().numero->text(), QStringLiteral("1000"));
     }

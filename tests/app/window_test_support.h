@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <string_view>
 
@@ -80,6 +82,34 @@ inline bool activate(QWidget* window) {
 inline bool activateAgain(QWidget* window) {
     QWidget other;
     return activate(&other) && activate(window);
+}
+
+// Opens the widget's context menu as a right click does and returns it.
+inline QMenu* rightClick(QWidget* widget, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
+    const QPoint at = widget->rect().center();
+    QContextMenuEvent event(reason, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+inline QStringList entries(const QMenu* menu) {
+    QStringList texts;
+    if (menu)
+        for (const QAction* action : menu->actions()) texts << action->text();
+    return texts;
+}
+
+// Chooses an entry of an open menu and closes the menu.
+inline void choose(QMenu* menu, const QString& text) {
+    QVERIFY(menu);
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            menu->close();
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no entry %1").arg(text)));
 }
 
 inline QString qs(std::string_view text) {

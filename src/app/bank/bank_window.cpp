@@ -1,6 +1,8 @@
 #include "app/bank/bank_window.h"
 
 #include <QActionGroup>
+#include <QLineEdit>
+#include <algorithm>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -20,22 +22,29 @@
 
 #include "app/bank/bank_printout.h"
 #include "app/bank/bank_table_model.h"
+#include "app/shell/accessibility.h"
+#include "app/shell/context_menu.h"
 #include "app/shell/window_id.h"
 
 namespace numeralia::app {
 
 namespace {
 
+// The fields show values (they cannot be typed into) and take the focus to be copied; the
+// focus shows as a blue frame.
 constexpr const char* kFieldStyle =
-    "QLabel { background: white; border: 1px solid #9aa5b1; border-radius: 3px;"
-    " padding: 2px 6px; color: #1b2733; }"
-    "QLabel:disabled { background: #eceff2; color: #9aa5b1; }";
+    "QLineEdit { background: white; border: 1px solid #9aa5b1; border-radius: 3px;"
+    " padding: 2px 4px; color: #1b2733; }"
+    "QLineEdit:disabled { background: #eceff2; color: #9aa5b1; }"
+    "QLineEdit:focus { border: 2px solid #2a6f97; padding: 1px 3px; }";
 constexpr const char* kEntryStyle =
-    "QLabel { background: #eef4e8; border: 2px solid #6f8a5a; border-radius: 4px;"
-    " padding: 4px 8px; color: #102010; font-size: 16pt; font-weight: bold; }";
+    "QLineEdit { background: #eef4e8; border: 2px solid #6f8a5a; border-radius: 4px;"
+    " padding: 4px 6px; color: #102010; font-size: 16pt; font-weight: bold; }"
+    "QLineEdit:focus { border-color: #2a6f97; }";
 constexpr const char* kResultStyle =
-    "QLabel { background: #fffbea; border: 1px solid #c9a227; border-radius: 3px;"
-    " padding: 2px 6px; color: #1b2733; font-weight: bold; }";
+    "QLineEdit { background: #fffbea; border: 1px solid #c9a227; border-radius: 3px;"
+    " padding: 2px 4px; color: #1b2733; font-weight: bold; }"
+    "QLineEdit:focus { border: 2px solid #2a6f97; padding: 1px 3px; }";
 
 QIcon picture(const QString& name) {
     return QIcon(QStringLiteral(":/pictures/bank-%1.svg").arg(name));
@@ -56,8 +65,9 @@ BankWindow::BankWindow(AppContext& context, QWidget* parent)
     table_->setObjectName(QStringLiteral("tabla"));
     table_->setModel(tableModel_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table for the next control
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
@@ -72,11 +82,10 @@ BankWindow::BankWindow(AppContext& context, QWidget* parent)
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    entry_ = new QLabel;
-    entry_->setObjectName(QStringLiteral("numero"));
-    entry_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    entry_ = field("numero");
     entry_->setStyleSheet(QString::fromLatin1(kEntryStyle));
     entry_->setToolTip(QStringLiteral("Número que se está escribiendo"));
+    entry_->setMinimumWidth(0);
     // A long number is cut on the left, as on a calculator, instead of widening the window.
     entry_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     leftLayout->addWidget(entry_);
@@ -103,9 +112,42 @@ BankWindow::BankWindow(AppContext& context, QWidget* parent)
     statusBar()->addWidget(currency_);
     soundIndicator_->setVisible(model_.soundIndicatorVisible());
 
+    setContextEntries(
+        table_, {{QStringLiteral("Copiar filas"), [this] { copySelectedRows(); },
+                  [this] { return table_->selectionModel()->hasSelection(); }},
+                 {QStringLiteral("Copiar tabla"), [this] { copyTable(); },
+                  [this] { return tableModel_->rowCount() > 0; }}});
+    setAccessibleTexts(table_, QStringLiteral("Tabla mes a mes"));
+    orderTabs();
+
     refresh();
     resize(sizeHint().expandedTo(QSize(980, 560)));
 }
+
+void BankWindow::orderTabs() {
+    // Reading order: the keypad row by row, "Calcular", each input key with its field and
+    // the term's options, the results, the table.
+    QList<QWidget*> order;
+    for (const char* name : {"key_7", "key_8", "key_9", "key_4", "key_5", "key_6", "key_1",
+                             "key_2", "key_3", "key_0", "key_punto", "key_C", "calcular"}) {
+        order << findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    order << inputKeys_[0] << capital_ << inputKeys_[1] << rate_ << inputKeys_[2] << term_
+          << years_ << months_ << inputKeys_[3] << contribution_ << inputKeys_[4] << increase_
+          << entry_ << results_[0] << results_[1] << results_[2] << table_;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void BankWindow::copySelectedRows() {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    if (rows.empty()) return;
+    std::sort(rows.begin(), rows.end());
+    copyToClipboard(QString::fromStdString(model_.rowsText(rows)));
+}
+
+void BankWindow::copyTable() { copyToClipboard(QString::fromStdString(model_.tableText())); }
 
 QPushButton* BankWindow::key(const QString& text, const QString& pictureName, const QString& tip) {
     auto* button = new QPushButton(text);
@@ -114,19 +156,19 @@ QPushButton* BankWindow::key(const QString& text, const QString& pictureName, co
         button->setIconSize(QSize(20, 20));
     }
     button->setToolTip(tip);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses the key that has the focus
     return button;
 }
 
-QLabel* BankWindow::field(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setStyleSheet(QString::fromLatin1(kFieldStyle));
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 16);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+QLineEdit* BankWindow::field(const char* name) {
+    auto* box = new QLineEdit;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setStyleSheet(QString::fromLatin1(kFieldStyle));
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 16);
+    setContextEntries(box, {{QStringLiteral("Copiar"), [box] { copyToClipboard(box->text()); }}});
+    return box;
 }
 
 void BankWindow::act(void (bank::BankModel::*action)()) {
@@ -191,7 +233,7 @@ QWidget* BankWindow::buildInputs() {
         const char* tip;
         const char* fieldName;
         void (bank::BankModel::*action)();
-        QLabel** field;
+        QLineEdit** field;
         QPushButton** key;
     };
     const Row rows[] = {
@@ -217,7 +259,9 @@ QWidget* BankWindow::buildInputs() {
         const auto action = row.action;
         connect(button, &QPushButton::clicked, this, [this, action] { act(action); });
         *row.field = field(row.fieldName);
+        setAccessibleTexts(*row.field, QString::fromUtf8(row.text).simplified());
         if (row.key != nullptr) *row.key = button;
+        inputKeys_[static_cast<std::size_t>(&row - rows)] = button;
         grid->addWidget(button, line, 0);
         grid->addWidget(*row.field, line, 1);
         ++line;
@@ -226,7 +270,6 @@ QWidget* BankWindow::buildInputs() {
             months_ = new QRadioButton(QStringLiteral("Meses"));
             years_->setObjectName(QStringLiteral("anos"));
             months_->setObjectName(QStringLiteral("meses"));
-            for (QRadioButton* option : {years_, months_}) option->setFocusPolicy(Qt::NoFocus);
             auto* group = new QButtonGroup(box);
             group->addButton(years_);
             group->addButton(months_);
@@ -253,6 +296,7 @@ QWidget* BankWindow::buildResults() {
         resultCaptions_[i] = new QLabel;
         resultCaptions_[i]->setObjectName(QStringLiteral("%1_titulo").arg(QLatin1String(names[i])));
         results_[i] = field(names[i]);
+        resultCaptions_[i]->setBuddy(results_[i]);  // the caption names the field
         results_[i]->setStyleSheet(QString::fromLatin1(kResultStyle));
         results_[i]->setToolTip(QStringLiteral("Se guarda también en la memoria R%1").arg(i + 1));
         auto* memory = new QLabel(QStringLiteral("R%1").arg(i + 1));
@@ -341,6 +385,11 @@ void BankWindow::refresh() {
 }
 
 bool BankWindow::handleKey(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) ||
+        (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ControlModifier)) {
+        copySelectedRows();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const int code = event->key();

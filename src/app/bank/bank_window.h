@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -29,6 +30,10 @@ class BankWindow : public QMainWindow {
     void refresh();
     // Prints the results, with the whole table when withTable.
     void printResults(bool withTable);
+    // The selected rows (Ctrl+Insert, "Copiar filas"), or the whole table ("Copiar tabla"),
+    // onto the clipboard as tab-separated text with a line of column titles.
+    void copySelectedRows();
+    void copyTable();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,8 +46,9 @@ class BankWindow : public QMainWindow {
     QWidget* buildInputs();
     QWidget* buildResults();
     QPushButton* key(const QString& text, const QString& picture, const QString& tip);
-    QLabel* field(const char* name);
+    QLineEdit* field(const char* name);
     void act(void (bank::BankModel::*action)());
+    void orderTabs();
     bool handleKey(QKeyEvent* event);
 
     AppContext& context_;
@@ -50,14 +56,15 @@ class BankWindow : public QMainWindow {
     BankTableModel* tableModel_ = nullptr;
     unsigned tableRevision_ = ~0u;
 
-    QLabel* entry_ = nullptr;
-    QLabel* capital_ = nullptr;
-    QLabel* rate_ = nullptr;
-    QLabel* term_ = nullptr;
-    QLabel* contribution_ = nullptr;
-    QLabel* increase_ = nullptr;
+    QLineEdit* entry_ = nullptr;
+    QLineEdit* capital_ = nullptr;
+    QLineEdit* rate_ = nullptr;
+    QLineEdit* term_ = nullptr;
+    QLineEdit* contribution_ = nullptr;
+    QLineEdit* increase_ = nullptr;
     std::array<QLabel*, 3> resultCaptions_{};
-    std::array<QLabel*, 3> results_{};
+    std::array<QLineEdit*, 3> results_{};
+    std::array<QPushButton*, 5> inputKeys_{};  // "Capital  Base" to "Incr. Anual (%)"
     QPushButton* contributionKey_ = nullptr;
     QPushButton* increaseKey_ = nullptr;
     QRadioButton* years_ = nullptr;

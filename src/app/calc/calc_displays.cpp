@@ -1,5 +1,6 @@
 #include "app/calc/calc_displays.h"
 
+#include "app/shell/accessibility.h"
 #include "app/shell/svg_picture.h"
 
 namespace numeralia::app {
@@ -30,6 +31,12 @@ QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
+QString CalcDisplays::errorDescription(const calc::CalculatorState& s) {
+    // The message of an error on show is in the info line.
+    if (s.picture == calc::ErrorPicture::Normal) return QStringLiteral("Sin error");
+    return qt(s.result);
+}
+
 QLabel* CalcDisplays::caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName("displayCaption");
@@ -56,6 +63,17 @@ CalcDisplays::CalcDisplays(calc::CalculatorKind kind, QWidget* parent) : QObject
     image3 = new SvgPicture(faceOf(calc::ErrorPicture::Normal), QSize(44, 44), parent);
     image3->setObjectName("Image3");
 
+    // What a screen reader calls the displays that have no tool tip to name them.
+    const std::pair<QWidget*, const char*> names[] = {
+        {numero, "Pantalla principal"}, {result, "Línea de información"},
+        {func, "Función"},              {dcm, "Número de decimales"},
+        {angulo, "Modo de ángulo"},     {ivas, "Tipo de IVA"},
+    };
+    for (const auto& [widget, name] : names) {
+        if (widget) setAccessibleTexts(widget, QString::fromUtf8(name));
+    }
+    setAccessibleTexts(image3, QStringLiteral("Indicador de error"), errorDescription({}));
+
     history = new QComboBox(parent);
     history->setObjectName("Combo1");
     history->setEditable(true);
@@ -81,6 +99,7 @@ void CalcDisplays::refresh(const calc::CalculatorState& s) {
     }
     const QString face = faceOf(s.picture);
     if (image3->source() != face) image3->setSource(face);
+    setAccessibleTexts(image3, image3->accessibleName(), errorDescription(s));
     refreshHistory(s);
 }
 

@@ -37,6 +37,8 @@ class CalcDisplays : public QObject {
 
     // A caption beside a small display ("Función", "Dec.").
     static QLabel* caption(const QString& text, QWidget* parent);
+    // What the error face tells a screen reader: the error on show, or that there is none.
+    static QString errorDescription(const calc::CalculatorState& state);
 
   signals:
     // The user picked an entry of the history list.

@@ -1,6 +1,8 @@
 #include "app/calc/calculator_window.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -18,6 +20,8 @@
 #include "app/calc/currency_key_caption.h"
 #include "app/calc/function_keypad.h"
 #include "app/calc/history_printing.h"
+#include "app/shell/accessibility.h"
+#include "app/shell/context_menu.h"
 #include "app/shell/svg_picture.h"
 #include "core/calc/scientific_keys.h"
 #include "core/calc/vat_currency.h"
@@ -58,6 +62,35 @@ CalculatorWindow::CalculatorWindow(AppContext& context, CalculatorKind kind,
         model_.selectHistoryEntry(static_cast<std::size_t>(index));
         refresh();
     });
+    offerClipboard();
+}
+
+void CalculatorWindow::offerClipboard() {
+    const auto copyOf = [](QLineEdit* box) {
+        return MenuEntry{QStringLiteral("Copiar"), [box] { copyToClipboard(box->text()); }};
+    };
+    setContextEntries(displays_->numero,
+                      {copyOf(displays_->numero),
+                       {QStringLiteral("Pegar"), [this] { pasteNumber(); }}});
+    setContextEntries(displays_->result, {copyOf(displays_->result)});
+    for (QLineEdit* box : displays_->memories) {
+        if (box) setContextEntries(box, {copyOf(box)});
+    }
+    QComboBox* history = displays_->history;
+    const std::vector<MenuEntry> historyEntries = {
+        copyOf(history->lineEdit()),
+        {QStringLiteral("Copiar todo"),
+         [this] { copyToClipboard(historyTexts().join(QLatin1Char('\n'))); }}};
+    setContextEntries(history, historyEntries);
+    setContextEntries(history->lineEdit(), historyEntries);
+}
+
+void CalculatorWindow::pasteNumber() {
+    model_.paste(clipboardText().toStdString());
+    refresh();
+    if (model_.focusToEquals()) {
+        if (QPushButton* equals = keypad_->button(KeyId::equals)) equals->setFocus();
+    }
 }
 
 CalculatorWindow::~CalculatorWindow() { qApp->removeEventFilter(this); }
@@ -179,7 +212,6 @@ void CalculatorWindow::showTransitPictures() {
     for (const auto& [id, picture] : keys) {
         QPushButton* button = keypad_->button(id);
         if (!button) continue;
-        button->setAccessibleName(button->text());
         button->setText(QString());
         button->setIcon(QIcon(QString::fromLatin1(picture)));
         button->setIconSize(QSize(48, 28));
@@ -213,6 +245,9 @@ void CalculatorWindow::refreshOnActivation() {
         if (QPushButton* key = keypad_->button(transits[i])) {
             key->setToolTip(labels[i]->empty() ? qt(calc::keyToolTip(kind, transits[i]))
                                                : QString::fromStdString(*labels[i]));
+            // A picture key: its name says which memory, its tool tip what the memory holds.
+            setAccessibleTexts(key, QStringLiteral("Memoria de tránsito R%1").arg(i + 1),
+                               key->toolTip());
         }
     }
     const currency::KeyTexts texts = currency::keyTexts(shared);
@@ -236,10 +271,32 @@ void CalculatorWindow::changeEvent(QEvent* event) {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::ContextMenu) || !watched->isWidgetType())
+        return false;
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this) return false;
+    if (type == QEvent::ContextMenu) {
+        // The Menu key opens the main display's menu, wherever the focus is.
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        return menuEvent->reason() == QContextMenuEvent::Keyboard &&
+               popUpContextEntries(displays_->numero);
+    }
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    // Ctrl+C and Ctrl+V belong to the menus and the VAT keys: the clipboard keys are
+    // Ctrl+Insert and Shift+Insert.
+    if (keyEvent->key() == Qt::Key_Insert) {
+        const Qt::KeyboardModifiers modifiers =
+            keyEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (modifiers == Qt::ControlModifier) {
+            copyToClipboard(displays_->numero->text());
+            return true;
+        }
+        if (modifiers == Qt::ShiftModifier) {
+            pasteNumber();
+            return true;
+        }
+    }
     const std::vector<KeyId> keys =
         keysPressed(keyStroke(*keyEvent), calc::keyboardTables(model_.kind()),
                     calc::isHexadecimalMode(model_.state()));
@@ -248,11 +305,13 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void CalculatorWindow::printKeyHistory() {
+QStringList CalculatorWindow::historyTexts() const {
     QStringList entries;
     for (const std::string& e : model_.state().history) entries << QString::fromStdString(e);
-    printHistory(this, entries);
+    return entries;
 }
+
+void CalculatorWindow::printKeyHistory() { printHistory(this, historyTexts()); }
 
 void CalculatorWindow::chooseModel(CalculatorKind chosen) {
     if (!calc::chooseModel(context_.state, model_.kind(), chosen)) return;

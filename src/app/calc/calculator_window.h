@@ -36,6 +36,8 @@ class CalculatorWindow : public QMainWindow {
 
     // Runs a key as a click (typed: as a keyboard key) and shows the result.
     void runKey(calc::KeyId id, bool typed = false);
+    // Puts the number on the clipboard into the main display (Shift+Insert, "Pegar").
+    void pasteNumber();
 
     // An entry of the "Modo" menu: records the chosen model; a different model closes this
     // window (its displays and key history are gone) and opens the other one fresh, at the
@@ -79,6 +81,10 @@ class CalculatorWindow : public QMainWindow {
     void refreshOnActivation();
     // "R1" to "R3" show their pictures instead of a caption.
     void showTransitPictures();
+    // "Copiar" on the displays, the memories and the key history, "Pegar" on the main
+    // display (Ctrl+Insert and Shift+Insert: eventFilter).
+    void offerClipboard();
+    QStringList historyTexts() const;
     void printKeyHistory();
 
     QWidget* body_ = nullptr;

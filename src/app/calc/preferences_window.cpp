@@ -71,7 +71,6 @@ PreferencesWindow::PreferencesWindow(AppContext& context, QWidget* parent)
     image2_->setIcon(QIcon(":/pictures/preferences_coins.svg"));
     image2_->setIconSize(QSize(48, 48));
     image2_->setToolTip("Acerca de...");
-    image2_->setFocusPolicy(Qt::NoFocus);
 
     originales_ = new QPushButton("Originales");
     originales_->setObjectName("Command1");

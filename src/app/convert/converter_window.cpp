@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/shell/accessibility.h"
+#include "app/shell/context_menu.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/qt_text.h"
 
@@ -30,10 +32,12 @@ QPushButton[unit="true"] {
 QPushButton[unit="true"][selected="true"] { background-color: #00ffff; border-color: #1d7f8c; }
 QPushButton[unit="true"]:disabled { background-color: #fbf1e6; border-color: #eadbcb; }
 QPushButton[unit="true"]:hover:!disabled { border-color: #2a6f97; }
+QPushButton[unit="true"]:focus { border: 2px solid #2a6f97; padding: 2px 5px; }
 QLineEdit[display="true"] {
     background: white; color: #102a43; border: 1px solid #8aa1b4; border-radius: 2px;
     padding: 2px 4px;
 }
+QLineEdit[display="true"]:focus { border: 2px solid #2a6f97; padding: 1px 3px; }
 QLineEdit#magnitud { font-weight: bold; color: #1d3557; }
 QLineEdit#factor { font-weight: bold; }
 QLabel#igual, QLabel#uno { font-weight: bold; font-size: 13pt; color: #1d3557; }
@@ -63,6 +67,8 @@ ConverterWindow::ConverterWindow(AppContext& context, QWidget* parent)
     auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(44, 44));
     logo->setObjectName(QStringLiteral("logo"));
     logo->setCursor(Qt::PointingHandCursor);
+    logo->setToolTip(QStringLiteral("Acerca de..."));
+    logo->setFocusPolicy(Qt::StrongFocus);
     connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
     magnitude_ = display("magnitud", nullptr);
     dimension_ = display("dimension", "Análisis Dimensional");
@@ -77,7 +83,9 @@ ConverterWindow::ConverterWindow(AppContext& context, QWidget* parent)
     auto* head = new QHBoxLayout;
     head->setSpacing(10);
     head->addWidget(logo);
-    head->addWidget(new QLabel(QStringLiteral("Magnitud:")));
+    auto* magnitudeCaption = new QLabel(QStringLiteral("Magnitud:"));
+    magnitudeCaption->setBuddy(magnitude_);  // names the display for screen readers
+    head->addWidget(magnitudeCaption);
     head->addWidget(magnitude_, 2);
     head->addSpacing(em);
     head->addWidget(new QLabel(QStringLiteral("Dimensión:")));
@@ -97,6 +105,7 @@ ConverterWindow::ConverterWindow(AppContext& context, QWidget* parent)
     page->addWidget(buildFactorLine());
     page->addWidget(legend);
     setCentralWidget(central);
+    setTabOrder(first_, factor_);  // the factor line reads: first unit, factor, second unit
 
     sound_->setVisible(model_.soundPictureVisible());
     refresh();
@@ -106,8 +115,9 @@ QLineEdit* ConverterWindow::display(const char* name, const char* tip) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
+    box->setFocusPolicy(Qt::TabFocus);
     box->setProperty("display", true);
+    setContextEntries(box, {{QStringLiteral("Copiar"), [box] { copyToClipboard(box->text()); }}});
     if (tip != nullptr) box->setToolTip(QString::fromUtf8(tip));
     return box;
 }
@@ -162,7 +172,7 @@ QWidget* ConverterWindow::buildUnitButtons() {
         auto* button = new QPushButton;
         button->setObjectName(QStringLiteral("unidad%1").arg(i));
         button->setProperty("unit", true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(true);  // Enter presses the unit that has the focus
         button->setMinimumWidth(widest + 18);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(button, &QPushButton::clicked, this, [this, i] {
@@ -186,6 +196,8 @@ QWidget* ConverterWindow::buildFactorLine() {
     first_->setMinimumWidth(em * 15);
     second_->setMinimumWidth(em * 15);
     factor_->setMinimumWidth(em * 12);
+    setAccessibleTexts(first_, QStringLiteral("Primera unidad"));
+    setAccessibleTexts(second_, QStringLiteral("Segunda unidad"));
 
     auto* one = new QLabel(QStringLiteral("1"));
     one->setObjectName(QStringLiteral("uno"));
@@ -197,7 +209,7 @@ QWidget* ConverterWindow::buildFactorLine() {
     auto* exp = new QPushButton(QStringLiteral("EXP"));
     exp->setObjectName(QStringLiteral("exp"));
     exp->setToolTip(QStringLiteral("Pasa el Resultado a Notación Exponencial"));
-    exp->setFocusPolicy(Qt::NoFocus);
+    exp->setAutoDefault(true);
     connect(exp, &QPushButton::clicked, this, [this] {
         model_.showExponential();
         refresh();
@@ -226,7 +238,7 @@ QWidget* ConverterWindow::buildFactorLine() {
         key->setObjectName(QStringLiteral("r%1").arg(memory));
         key->setToolTip(
             QStringLiteral("Copia el factor de conversión a la Memoria de Tránsito R%1").arg(memory));
-        key->setFocusPolicy(Qt::NoFocus);
+        key->setAutoDefault(true);
         key->setFixedWidth(em * 3);
         connect(key, &QPushButton::clicked, this, [this, memory] {
             model_.copyToTransit(memory);
@@ -253,6 +265,8 @@ void ConverterWindow::refresh() {
         QPushButton* button = units_[i];
         button->setText(QString::fromStdString(model_.unitName(i)));
         button->setEnabled(model_.isActive(i));
+        // An empty button has no caption to be read: it says that it is empty.
+        setAccessibleTexts(button, button->text().isEmpty() ? QStringLiteral("Unidad vacía") : QString());
         if (button->property("selected").toBool() != model_.isSelected(i)) {
             button->setProperty("selected", model_.isSelected(i));
             button->style()->unpolish(button);

@@ -1,5 +1,7 @@
 #include "app/shell/program_menu_readme.h"
 
+#include "core/text/pasted_number.h"
+
 namespace numeralia::app {
 
 QString programMenuReadme() {
@@ -59,11 +61,22 @@ se usa. Si el archivo no se puede escribir, el programa lo avisa y se cierra igu
 <p>Las preferencias también se guardan cuando el sistema pide cerrar el programa, por ejemplo
 al salir de la sesión.</p>
 
+<h3>Copiar y pegar</h3>
+<p>%1</p>
+<p>En las <i>Operaciones Bancarias</i>, Ctrl+Insert (o Ctrl+C) copia las filas elegidas de la
+tabla, con una primera línea de títulos y las columnas separadas por tabuladores, de modo que
+se pegan en una hoja de cálculo columna por columna; el menú de la tabla (botón derecho o tecla
+de menú) ofrece «Copiar filas» y «Copiar tabla», y el de cada resultado, «Copiar». En la
+<i>Conversión de Unidades</i>, el menú del factor de conversión y de las unidades ofrece
+«Copiar».</p>
+
 <h3>Actualizaciones</h3>
 <p>Con el paquete, instale el nuevo sobre el anterior: las preferencias de cada usuario se
 conservan. Con la carpeta copiada, sustituya el ejecutable y los sonidos y conserve el archivo
 <tt>pref</tt>. Pulse sobre el logotipo para ver la versión que tiene instalada.</p>
-)");
+)").arg(QString::fromUtf8(text::pasteRuleHelp().data(),
+                             static_cast<qsizetype>(text::pasteRuleHelp().size()))
+                .toHtmlEscaped());
 }
 
 }  // namespace numeralia::app

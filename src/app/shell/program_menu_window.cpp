@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/shell/accessibility.h"
 #include "app/shell/local_file_encoding.h"
 #include "app/shell/program_menu_readme.h"
 #include "app/shell/program_menu_widgets.h"
@@ -62,6 +63,8 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const ProgramFolders& 
     image6_ = new SvgPicture(":/pictures/logo.svg", QSize(64, 64));
     image6_->setObjectName("Image6");
     image6_->setCursor(Qt::PointingHandCursor);
+    image6_->setFocusPolicy(Qt::StrongFocus);  // reached with Tab, pressed with Space or Enter
+    setAccessibleTexts(image6_, QStringLiteral("Acerca de Numeralia"));
     connect(image6_, &SvgPicture::clicked, this, [this] { open(MenuTarget::About); });
     auto* title = label("NUMERALIA", 22, true, Qt::white);
     QFont spaced = title->font();
@@ -113,6 +116,7 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const ProgramFolders& 
 
     readme_ = new QTextBrowser;
     readme_->setObjectName("readme");
+    setAccessibleTexts(readme_, QStringLiteral("Léame"));
     readme_->document()->setDefaultStyleSheet("h2, h3 { color: #1d3557; }");
     readme_->document()->setDocumentMargin(10);
     readme_->setMinimumWidth(360);

@@ -25,6 +25,7 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     picture.scale(QSizeF(size()), Qt::KeepAspectRatio);
     const QPointF corner((width() - picture.width()) / 2, (height() - picture.height()) / 2);
     renderer_.render(&painter, QRectF(corner, picture));
+    paintFocusFrame(painter);
 }
 
 }  // namespace numeralia::app

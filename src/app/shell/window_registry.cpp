@@ -1,5 +1,7 @@
 #include "app/shell/window_registry.h"
 
+#include "app/shell/window_rules.h"
+
 namespace numeralia::app {
 
 namespace {
@@ -18,7 +20,10 @@ QWidget* WindowRegistry::create(WindowId id) {
     QPointer<QWidget>& window = windows_[slot(id)];
     if (!window && isRegistered(id)) {
         window = factories_[slot(id)]();
-        if (window) window->setAttribute(Qt::WA_DeleteOnClose, true);
+        if (window) {
+            window->setAttribute(Qt::WA_DeleteOnClose, true);
+            prepareWindow(window);
+        }
     }
     return window;
 }

@@ -24,7 +24,8 @@ public:
     // Returns nullptr for a window that is not registered.
     QWidget* show(WindowId id, bool normalState = false);
 
-    // The window, created if it is not open, without showing it (to place it first).
+    // The window, created if it is not open, without showing it (to place it first). A new
+    // window is prepared for screen readers and fitted to its captions (window_rules.h).
     // Returns nullptr for a window that is not registered.
     QWidget* create(WindowId id);
 

@@ -1,0 +1,12 @@
+#pragma once
+// What every window of the program follows: a screen reader can use it (accessibility.h)
+// and no caption is cut (caption_fit.h). The window registry applies it to every window it
+// creates; a window or dialog made outside the registry calls it itself.
+
+class QWidget;
+
+namespace numeralia::app {
+
+void prepareWindow(QWidget* window);
+
+}  // namespace numeralia::app
