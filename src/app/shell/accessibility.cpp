@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -38,6 +39,34 @@ bool hasBuddyLabel(const QWidget* w) {
         if (label && label->buddy() == w) return true;
     }
     return false;
+}
+
+// A label in a layout cell, or nullptr.
+QLabel* labelIn(QLayoutItem* item) {
+    return item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+}
+
+// The caption of a field in its layout: the label just before it (to its left in a grid),
+// else the label above it, else the one below it.
+QLabel* captionInLayout(QWidget* field) {
+    QWidget* parent = field->parentWidget();
+    if (!parent) return nullptr;
+    for (QLayout* layout : parent->findChildren<QLayout*>()) {
+        const int index = layout->indexOf(field);
+        if (index < 0) continue;
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            int row = 0, column = 0, rows = 1, columns = 1;
+            grid->getItemPosition(index, &row, &column, &rows, &columns);
+            for (QLabel* label : {column > 0 ? labelIn(grid->itemAtPosition(row, column - 1)) : nullptr,
+                                  row > 0 ? labelIn(grid->itemAtPosition(row - 1, column)) : nullptr,
+                                  labelIn(grid->itemAtPosition(row + rows, column))}) {
+                if (label) return label;
+            }
+            return nullptr;
+        }
+        return index > 0 ? labelIn(layout->itemAt(index - 1)) : nullptr;
+    }
+    return nullptr;
 }
 
 // The combo box a widget is part of (its edit line, its list): they are named with the box.
@@ -82,6 +111,16 @@ void describe(QWidget* w) {
     const bool field = isField(w);
     if (!button && !field && w->toolTip().isEmpty()) return;
     if (owningComboBox(w) || (field && !button && hasBuddyLabel(w))) return;
+    if (field && w->toolTip().isEmpty() && w->accessibleName().isEmpty()) {
+        // A field without a tool tip is named by its caption in the layout (Qt reads a buddy
+        // label's text, kept current).
+        // (A caption with "&" would turn it into a mnemonic: it is left alone.)
+        QLabel* caption = captionInLayout(w);
+        if (caption && !caption->buddy() && !caption->text().contains(QLatin1Char('&'))) {
+            caption->setBuddy(w);
+            return;
+        }
+    }
     if (w->objectName() == QLatin1String("qt_toolbar_ext_button")) {
         // The button Qt adds to a tool bar too narrow for all its tools.
         setDerived(w, kDerivedName, w->accessibleName(), QStringLiteral("Más herramientas"),
