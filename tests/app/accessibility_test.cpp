@@ -1,6 +1,7 @@
 // Every window of the program as a screen reader sees it, through QAccessible: each button
 // has a name in words (not a bare symbol) and, when its tool tip names a keyboard shortcut,
-// a description with it; each display, field and list has a name.
+// a description with it; each display, field and list has a name. With
+// NUMERALIA_ACCESSIBLE_DUMP set, every name and description is listed.
 
 #include <QAccessible>
 
@@ -34,6 +35,8 @@ void collect(QAccessibleInterface* iface, const QString& where, QStringList& pro
         QStringLiteral("%1: %2 %3 \"%4\"")
             .arg(where, object ? QString::fromLatin1(object->metaObject()->className()) : QString(),
                  object ? object->objectName() : QString(), name);
+    if (qEnvironmentVariableIsSet("NUMERALIA_ACCESSIBLE_DUMP") && (isButton(role) || isField(role)))
+        qInfo("%s | %s", qPrintable(what), qPrintable(iface->text(QAccessible::Description)));
     if (isButton(role)) {
         ++buttons;
         if (!speaksInWords(name.toStdString())) problems << what + QStringLiteral(" (button name)");

@@ -67,7 +67,7 @@ class KeyboardReachTest : public QObject {
                                                   "primeraUnidad", "factor", "segundaUnidad",
                                                   "exp", "r1", "r2", "r3"};
         QTest::newRow("Bank") << static_cast<int>(WindowId::Bank)
-                              << QStringList{"key_7", "key_9", "key_0", "key_C", "calcular",
+                              << QStringList{"numero", "key_7", "key_9", "key_0", "key_C", "calcular",
                                              "capital", "interes", "tiempo", "anos",
                                              "mensual", "intereses", "tabla"};
         QTest::newRow("Preferences") << static_cast<int>(WindowId::Preferences)

@@ -119,22 +119,23 @@ BankWindow::BankWindow(AppContext& context, QWidget* parent)
                   [this] { return tableModel_->rowCount() > 0; }}});
     setAccessibleTexts(table_, QStringLiteral("Tabla mes a mes"));
     orderTabs();
+    entry_->setFocus();  // typing goes to the window's keypad from the start
 
     refresh();
     resize(sizeHint().expandedTo(QSize(980, 560)));
 }
 
 void BankWindow::orderTabs() {
-    // Reading order: the keypad row by row, "Calcular", each input key with its field and
+    // Reading order: the entry field, the keypad row by row, "Calcular", each input key with its field and
     // the term's options, the results, the table.
-    QList<QWidget*> order;
+    QList<QWidget*> order{entry_};
     for (const char* name : {"key_7", "key_8", "key_9", "key_4", "key_5", "key_6", "key_1",
                              "key_2", "key_3", "key_0", "key_punto", "key_C", "calcular"}) {
         order << findChild<QPushButton*>(QString::fromLatin1(name));
     }
     order << inputKeys_[0] << capital_ << inputKeys_[1] << rate_ << inputKeys_[2] << term_
           << years_ << months_ << inputKeys_[3] << contribution_ << inputKeys_[4] << increase_
-          << entry_ << results_[0] << results_[1] << results_[2] << table_;
+          << results_[0] << results_[1] << results_[2] << table_;
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -156,7 +157,9 @@ QPushButton* BankWindow::key(const QString& text, const QString& pictureName, co
         button->setIconSize(QSize(20, 20));
     }
     button->setToolTip(tip);
-    button->setAutoDefault(true);  // Enter presses the key that has the focus
+    // Space presses the key that has the focus; Enter does not, so that a number typed
+    // while a key has the focus is not followed by an unwanted press.
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -194,13 +197,13 @@ QWidget* BankWindow::buildKeypad() {
                 });
             } else if (d == -1) {
                 button =
-                    key(QStringLiteral("."), {}, QStringLiteral("Separador decimal (tecla . o ,)"));
+                    key(QStringLiteral("."), {}, QStringLiteral("Separador decimal.  {.} o {,}"));
                 connect(button, &QPushButton::clicked, this,
                         [this] { act(&bank::BankModel::pressPoint); });
             } else {
                 button = key(QStringLiteral("C"), QStringLiteral("clear"),
                              QStringLiteral(
-                                 "Borra el visor, los datos, los resultados y la tabla (tecla C)"));
+                                 "Borra el visor, los datos, los resultados y la tabla.  {C}"));
                 button->setStyleSheet(
                     QStringLiteral("QPushButton { color: #b02020; font-weight: bold; }"));
                 connect(button, &QPushButton::clicked, this,
@@ -214,7 +217,7 @@ QWidget* BankWindow::buildKeypad() {
         }
     }
     auto* calculate = key(QStringLiteral("Calcular"), QStringLiteral("calculate"),
-                          QStringLiteral("Calcula los resultados y la tabla (F12)"));
+                          QStringLiteral("Calcula los resultados y la tabla.  {F12}"));
     calculate->setObjectName(QStringLiteral("calcular"));
     calculate->setMinimumHeight(calculate->fontMetrics().height() * 2 + 6);
     calculate->setStyleSheet(QStringLiteral("QPushButton { font-weight: bold; }"));
@@ -237,17 +240,17 @@ QWidget* BankWindow::buildInputs() {
         QPushButton** key;
     };
     const Row rows[] = {
-        {"Capital  Base", "capital", "Asigna el número del visor al capital (F1)", "capital",
+        {"Capital  Base", "capital", "Asigna el número del visor al capital.  {F1}", "capital",
          &bank::BankModel::assignCapital, &capital_, nullptr},
-        {"Interés (%)", "interest", "Asigna el número del visor al interés anual (F2)", "interes",
+        {"Interés (%)", "interest", "Asigna el número del visor al interés anual.  {F2}", "interes",
          &bank::BankModel::assignRate, &rate_, nullptr},
-        {"Tiempo", "time", "Asigna el número del visor al plazo (F3)", "tiempo",
+        {"Tiempo", "time", "Asigna el número del visor al plazo.  {F3}", "tiempo",
          &bank::BankModel::assignTerm, &term_, nullptr},
         {"Aport. Mensual", "contribution",
-         "Asigna el número del visor a la aportación mensual (F4)", "aportemes",
+         "Asigna el número del visor a la aportación mensual.  {F4}", "aportemes",
          &bank::BankModel::assignContribution, &contribution_, &contributionKey_},
         {"Incr. Anual (%)", "increase",
-         "Asigna el número del visor al incremento anual de la aportación (F5)", "incremes",
+         "Asigna el número del visor al incremento anual de la aportación.  {F5}", "incremes",
          &bank::BankModel::assignIncrease, &increase_, &increaseKey_},
     };
     int line = 0;

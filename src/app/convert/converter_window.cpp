@@ -32,7 +32,7 @@ QPushButton[unit="true"] {
 QPushButton[unit="true"][selected="true"] { background-color: #00ffff; border-color: #1d7f8c; }
 QPushButton[unit="true"]:disabled { background-color: #fbf1e6; border-color: #eadbcb; }
 QPushButton[unit="true"]:hover:!disabled { border-color: #2a6f97; }
-QPushButton[unit="true"]:focus { border: 2px solid #2a6f97; padding: 2px 5px; }
+QPushButton[unit="true"]:focus { border: 2px solid #2a6f97; padding: 2px 5px; outline: none; }
 QLineEdit[display="true"] {
     background: white; color: #102a43; border: 1px solid #8aa1b4; border-radius: 2px;
     padding: 2px 4px;
@@ -106,6 +106,7 @@ ConverterWindow::ConverterWindow(AppContext& context, QWidget* parent)
     page->addWidget(legend);
     setCentralWidget(central);
     setTabOrder(first_, factor_);  // the factor line reads: first unit, factor, second unit
+    units_[0]->setFocus();         // the logo comes before it in the Tab order
 
     sound_->setVisible(model_.soundPictureVisible());
     refresh();

@@ -137,6 +137,7 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const ProgramFolders& 
     page->addLayout(body, 1);
     resize(780, 440);
     refreshButtons();
+    buttons_[0]->setFocus();  // the calculator; the logo comes before it in the Tab order
 }
 
 std::optional<WindowId> ProgramMenuWindow::windowFor(MenuTarget target) const {
