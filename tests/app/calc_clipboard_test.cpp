@@ -26,8 +26,6 @@ namespace {
 
 constexpr const char* kRefused = "Error: el portapapeles no contiene un número";
 
-QString clipboard() { return clipboardText(); }
-
 }  // namespace
 
 class CalcClipboardTest : public QObject {
@@ -74,7 +72,7 @@ class CalcClipboardTest : public QObject {
 
         copyToClipboard(QStringLiteral("otra cosa"));
         QTest::keyClick(focus(), Qt::Key_Insert, Qt::ControlModifier);
-        QCOMPARE(clipboard(), QStringLiteral("3"));
+        QCOMPARE(clipboardText(), QStringLiteral("3"));
 
         // The menus of each display: their entries, and "Copiar" takes the text on show.
         QLineEdit* historyLine = displays().history->lineEdit();
@@ -95,14 +93,14 @@ class CalcClipboardTest : public QObject {
             QCOMPARE(entries(menu), row.menu);
             choose(menu, QStringLiteral("Copiar"));
             QVERIFY(!row.shown->text().isEmpty());
-            QCOMPARE(clipboard(), row.shown->text());
+            QCOMPARE(clipboardText(), row.shown->text());
         }
         QCOMPARE(displays().memories[0]->text(), QStringLiteral("1,5"));
         choose(rightClick(displays().history), QStringLiteral("Copiar todo"));
         QStringList history;
         for (const std::string& entry : before.history) history << QString::fromStdString(entry);
-        QCOMPARE(clipboard(), history.join(QLatin1Char('\n')));
-        QVERIFY(clipboard().contains(QStringLiteral("\n                  +\n")));
+        QCOMPARE(clipboardText(), history.join(QLatin1Char('\n')));
+        QVERIFY(clipboardText().contains(QStringLiteral("\n                  +\n")));
 
         const calc::CalculatorState& after = window->model().state();
         QCOMPARE(after.history, before.history);
@@ -123,13 +121,10 @@ class CalcClipboardTest : public QObject {
         for (const auto kind : {CalculatorKind::Scientific, CalculatorKind::Normal}) {
             const char* name = kind == CalculatorKind::Scientific ? "Científica" : "Normal";
             const int k = static_cast<int>(kind);
-            QTest::addRow("%s Spanish thousands", name) << k << "1.234.567,89" << -1 << "1234567,89" << "0";
-            QTest::addRow("%s English thousands", name) << k << "1,234,567.89" << -1 << "1234567,89" << "0";
-            QTest::addRow("%s blanks and exponent", name) << k << "  2e-5\n" << -1 << "2E-5" << "0";
-            QTest::addRow("%s typed on", name) << k << "-12,5" << 7 << "-12,57" << "0";
+            QTest::addRow("%s thousands", name) << k << " 1.234.567,89\n" << -1 << "1234567,89" << "0";
+            QTest::addRow("%s typed on", name) << k << "-2e-5" << 7 << "-2E-57" << "0";
             QTest::addRow("%s words", name) << k << "doce" << -1 << "3" << kRefused;
-            QTest::addRow("%s two numbers", name) << k << "1 2" << -1 << "3" << kRefused;
-            QTest::addRow("%s refusal cleared by a digit", name) << k << "doce" << 4 << "34" << "0";
+            QTest::addRow("%s refusal cleared by a digit", name) << k << "1 2" << 4 << "34" << "0";
         }
     }
     void pastingTypesTheNumber() {
@@ -158,15 +153,11 @@ class CalcClipboardTest : public QObject {
     void hexadecimalModePastesHexadecimalDigitsOnly() {
         open(CalculatorKind::Scientific);
         press({KeyId::hexadecimalMode});
-        copyToClipboard(QStringLiteral("0x1f"));
-        QTest::keyClick(focus(), Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(numero(), QStringLiteral("&h1F"));
-        press({KeyId::toDecimal});
-        QCOMPARE(numero(), QStringLiteral("31"));
-        press({KeyId::hexadecimalMode});
-        copyToClipboard(QStringLiteral("1,5"));
-        QTest::keyClick(focus(), Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(numero(), QStringLiteral("31"));
+        for (const auto& [text, shown] : {std::pair{"0x1f", "&h1F"}, std::pair{"1,5", "&h1F"}}) {
+            copyToClipboard(QString::fromLatin1(text));
+            QTest::keyClick(focus(), Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(numero(), QString::fromLatin1(shown));
+        }
         QCOMPARE(displays().result->text(), QString::fromUtf8(kRefused));
     }
 
@@ -181,7 +172,7 @@ class CalcClipboardTest : public QObject {
         copyToClipboard(QStringLiteral("999"));
         QTest::keyClick(focus(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(numero(), QStringLiteral("100"));
-        QCOMPARE(clipboard(), QStringLiteral("999"));
+        QCOMPARE(clipboardText(), QStringLiteral("999"));
     }
 
     void errorFaceDescribesTheErrorShown() {
