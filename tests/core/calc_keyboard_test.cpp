@@ -26,7 +26,8 @@ TEST(CalcKeyCatalog, EveryIdHasOneRowWithAUniqueName) {
 TEST(CalcKeyCatalog, CaptionsFindTheirKeys) {
     EXPECT_EQ(keysByCaption("M3+"), std::vector<KeyId>{KeyId::memoryAdd3});
     EXPECT_EQ(keysByCaption("/"), std::vector<KeyId>{KeyId::divide});
-    EXPECT_EQ(keysByCaption("C").size(), 3u);  // the display's, the history's, the hex digit
+    // The display's, the history's, the blue display's and the hexadecimal digit.
+    EXPECT_EQ(keysByCaption("C").size(), 4u);
     EXPECT_TRUE(keysByCaption("nada").empty());
     EXPECT_EQ(keyByName("digit7"), KeyId::digit7);
     EXPECT_FALSE(keyByName("Digit7"));

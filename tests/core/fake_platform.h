@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calc/solver_dialogs.h"
 #include "core/shell/platform.h"
 
 namespace numeralia::testing {
@@ -63,6 +64,35 @@ public:
     std::optional<std::string> saveFile(const std::string& title, const std::string&,
                                         const std::string&) override {
         return next(title);
+    }
+};
+
+// The dialogs of "S.Ec" and "Tem": answers taken in turn (nothing left: cancelled); every
+// question is kept.
+class FakeSolverDialogs : public calc::SolverDialogs {
+public:
+    std::vector<std::optional<std::size_t>> choices;
+    std::vector<std::optional<calc::LinearSystemForm>> systems;
+    std::vector<calc::ChoiceQuestion> choiceQuestions;
+    std::vector<calc::LinearSystemForm> systemsOffered;
+
+    std::optional<std::size_t> askChoice(const calc::ChoiceQuestion& question) override {
+        choiceQuestions.push_back(question);
+        return next(choices);
+    }
+    std::optional<calc::LinearSystemForm> askLinearSystem(
+        const std::string&, const calc::LinearSystemForm& initial) override {
+        systemsOffered.push_back(initial);
+        return next(systems);
+    }
+
+private:
+    template <class T>
+    static std::optional<T> next(std::vector<std::optional<T>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<T> answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
 };
 

@@ -19,8 +19,9 @@ namespace numeralia::calc {
 
 namespace {
 
-// Keys of fractions, exponents, real functions, angles, constants and currencies: they make
-// no sense for the whole numbers of hexadecimal mode.
+// Keys of fractions, exponents, real functions, angles, constants, currencies and the tools
+// of real numbers: they make no sense for the whole numbers of hexadecimal mode ("Div" and
+// "Fact" work on whole numbers and stay).
 constexpr std::array kDecimalOnly = {
     KeyId::decimalPoint,
     KeyId::exponent,
@@ -54,6 +55,17 @@ constexpr std::array kDecimalOnly = {
     KeyId::dmsSeparator,
     KeyId::fromDegreesMinutesSeconds,
     KeyId::reduceAngle,
+    KeyId::complexRectangular,
+    KeyId::complexPolar,
+    KeyId::quadraticEquation,
+    KeyId::variations,
+    KeyId::variationsWithRepetition,
+    KeyId::combinations,
+    KeyId::combinationsWithRepetition,
+    KeyId::linearSystem,
+    KeyId::interpolation,
+    KeyId::magneticMoment,
+    KeyId::temperature,
 };
 
 bool isConstantKey(KeyId id) { return id >= KeyId::constFaraday && id <= KeyId::constCoulomb; }

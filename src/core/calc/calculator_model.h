@@ -18,6 +18,7 @@
 #include "core/calc/calculator_state.h"
 #include "core/calc/key_id.h"
 #include "core/calc/random_source.h"
+#include "core/calc/solver_dialogs.h"
 #include "core/shell/platform.h"
 #include "core/shell/shared_state.h"
 
@@ -179,6 +180,9 @@ class CalculatorModel {
     // The generator of "rand": reseeded from the clock, unless a test hands its own.
     void setRandomSource(RandomSource& source) { random_ = &source; }
     RandomSource& randomSource() { return random_ ? *random_ : clockRandom_; }
+    // What "S.Ec" and "Tem" ask of the user; without it every question is cancelled.
+    void setSolverDialogs(SolverDialogs& dialogs) { solverDialogs_ = &dialogs; }
+    SolverDialogs& solverDialogs() { return solverDialogs_ ? *solverDialogs_ : noDialogs_; }
     SharedState& sharedState() { return shared_; }
 
   private:
@@ -194,6 +198,8 @@ class CalculatorModel {
     Outcome lastFrameOutcome_ = Outcome::Done;
     ClockRandomSource clockRandom_;
     RandomSource* random_ = nullptr;
+    NoSolverDialogs noDialogs_;
+    SolverDialogs* solverDialogs_ = nullptr;
 };
 
 }  // namespace numeralia::calc

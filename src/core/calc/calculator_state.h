@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/solver_state.h"
 #include "core/calc/statistics_state.h"
 
 namespace numeralia::calc {
@@ -54,6 +55,9 @@ struct CalculatorState {
 
     // Statistics of the Scientific model.
     StatisticsDisplays statistics;
+
+    // Blue display and the state of the equation solvers and number tools.
+    SolverState solver;
 };
 
 }  // namespace numeralia::calc

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/calc/combinatorics.h"
+
 namespace numeralia::calc {
 
 namespace {
@@ -20,7 +22,6 @@ constexpr double squareLimit = 1.0E154;
 constexpr double cubeLimit = 5.0E102;
 constexpr double tenPowerLimit = 308.0;
 constexpr double ePowerLimit = 709.0;
-constexpr double largestFactorial = 170.0;
 
 MathResult plainTrigonometric(Function f, double x, AngleMode mode) {
     switch (f) {
@@ -199,9 +200,7 @@ MathResult factorial(double n) {
     if (n < 0.0) return MathResult::reported(message::negative);
     if (n != std::trunc(n)) return MathResult::reported(message::notWhole);
     if (n > largestFactorial) return MathResult::reported(message::outOfRange);
-    double product = 1.0;
-    for (int i = 2; i <= static_cast<int>(n); ++i) product *= i;
-    return MathResult::of(product);
+    return MathResult::of(exactFactorial(static_cast<unsigned>(n)).toDouble());
 }
 
 }  // namespace numeralia::calc

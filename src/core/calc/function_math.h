@@ -52,8 +52,8 @@ struct FunctionResult {
 // keys only.
 FunctionResult evaluateFunction(Function f, double x, AngleMode mode, bool hyperbolic);
 
-// n! for a whole n from 0 to 170, as the product 1·2·…·n. Negative, fractional and larger
-// arguments are reported.
+// n! for a whole n from 0 to 170: the exact product 1·2·…·n rounded once to the nearest
+// double (the key "n !"). Negative, fractional and larger arguments are reported.
 MathResult factorial(double n);
 
 }  // namespace numeralia::calc

@@ -6,6 +6,7 @@
 #include "core/calc/calculator_model.h"
 #include "core/calc/constants.h"
 #include "core/calc/scientific_keys.h"
+#include "core/calc/solver_keys.h"
 #include "core/calc/statistics_keys.h"
 
 namespace numeralia::calc {
@@ -257,6 +258,42 @@ const KeyInfo kKeys[] = {
      [](M& m) { statResultKey(m, StatResult::EstimateY); }},
     {KeyId::polygonArea, "polygonArea", "Area", "Area de un Polígono",
      [](M& m) { statResultKey(m, StatResult::Area); }},
+
+    // Equation solvers and number tools (solver_keys.h)
+    {KeyId::complexRectangular, "complexRectangular", "(x,y)",
+     "Introducción de Coordenadas Cartesianas", [](M& m) { complexKey(m, true); }},
+    {KeyId::complexPolar, "complexPolar", "m,Ø", "Introducción de Coordenadas Polares",
+     [](M& m) { complexKey(m, false); }},
+    {KeyId::blueDisplayClear, "blueDisplayClear", "C", "Borrado",
+     [](M& m) { blueDisplayClearKey(m); }},
+    {KeyId::quadraticEquation, "quadraticEquation", "abc", "Resolución de ecuaciones de 2º grado",
+     [](M& m) { quadraticKey(m); }},
+    {KeyId::integerDivision, "integerDivision", "Div",
+     "Cálculo del Cociente y Resto de una división", [](M& m) { divisionKey(m); }},
+    {KeyId::factorization, "factorization", "Fact", "Descomposición Factorial",
+     [](M& m) { factorizationKey(m); }},
+    {KeyId::variations, "variations", "V m,n", "Variaciones SR de m elementos tomados de n en n",
+     [](M& m) { countingKey(m, Counting::Variations); }},
+    {KeyId::variationsWithRepetition, "variationsWithRepetition", "VR m,n",
+     "Variaciones CR de m elementos tomados de n en n",
+     [](M& m) { countingKey(m, Counting::VariationsWithRepetition); }},
+    {KeyId::combinations, "combinations", "C m,n", "Combinaciones de m elementos tomados de n en n",
+     [](M& m) { countingKey(m, Counting::Combinations); }},
+    {KeyId::combinationsWithRepetition, "combinationsWithRepetition", "CR m,n",
+     "Combinaciones CR de m elementos tomados de n en n",
+     [](M& m) { countingKey(m, Counting::CombinationsWithRepetition); }},
+    {KeyId::linearSystem, "linearSystem", "S.Ec", "Resolución de Sistemas de Ecuaciones Lineales",
+     [](M& m) { linearSystemKey(m); }},
+    {KeyId::interpolation, "interpolation", "intp", "Interpolación Polinómica de Lagrange",
+     [](M& m) { interpolationKey(m); }},
+    {KeyId::magneticMoment, "magneticMoment", "µeff", "Cálculo del Momento magético efectivo (BM)",
+     [](M& m) { magneticMomentKey(m); }},
+    {KeyId::temperature, "temperature", "Tem", "Conversor de Temperaturas",
+     [](M& m) { temperatureKey(m); }},
+    {KeyId::reserved1, "reserved1", "Res", "Reservado para futuras aplicaciones",
+     [](M& m) { reservedKey(m); }},
+    {KeyId::reserved2, "reserved2", "Res", "Reservado para futuras Aplicaciones",
+     [](M& m) { reservedKey(m); }},
 };
 
 // Row index of each id, built once.

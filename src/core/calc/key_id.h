@@ -162,6 +162,24 @@ enum class KeyId : std::uint16_t {
     statEstimateY,
     polygonArea,
 
+    // Equation solvers and number tools (solver_keys.h)
+    complexRectangular,
+    complexPolar,
+    blueDisplayClear,
+    quadraticEquation,
+    integerDivision,
+    factorization,
+    variations,
+    variationsWithRepetition,
+    combinations,
+    combinationsWithRepetition,
+    linearSystem,
+    interpolation,
+    magneticMoment,
+    temperature,
+    reserved1,
+    reserved2,
+
     count  // not a key: the number of ids
 };
 

@@ -15,7 +15,7 @@
 namespace numeralia::calc {
 
 // The greatest magnitude the number-base keys convert.
-inline constexpr double largestBaseNumber = 9007199254740992.0;  // 2^53
+inline constexpr double largestBaseNumber = largestExactWhole;
 
 // The text a number-base key shows, or the message it reports.
 struct BaseText {
