@@ -54,7 +54,12 @@ const char* pictureName(calc::ErrorPicture picture) {
 CalculatorAdapter::CalculatorAdapter(SharedState& shared, SoundPlayer& sounds,
                                      calc::CalculatorKind kind)
     : shared_(shared), sounds_(sounds) {
-    model_.emplace(shared, sounds, kind);
+    openModel(kind);
+}
+
+void CalculatorAdapter::openModel(calc::CalculatorKind kind) {
+    model_.emplace(shared_, sounds_, kind);
+    model_->setSolverDialogs(solverScript_);
 }
 
 std::string CalculatorAdapter::perform(std::string_view line) {
@@ -71,6 +76,8 @@ std::string CalculatorAdapter::perform(std::string_view line) {
         model_->paste(line.substr(6));
         return {};
     }
+
+    if (SolverScript::handles(line)) return solverScript_.perform(line);
     return pressKey(line);
 }
 
@@ -150,7 +157,7 @@ std::string CalculatorAdapter::menu(std::string_view entry) {
     } else if (entry != "Científica") {
         return "no menu entry \"" + std::string(entry) + "\" (Normal, Científica)";
     }
-    if (calc::chooseModel(shared_, model_->kind(), chosen)) model_.emplace(shared_, sounds_, chosen);
+    if (calc::chooseModel(shared_, model_->kind(), chosen)) openModel(chosen);
     return {};
 }
 
@@ -180,7 +187,10 @@ void CalculatorAdapter::writeState(JsonObject& json) const {
     }
     json.textArray("history", s.history);
     json.boolean("historyVisible", s.historyVisible);
-    if (scientific) writeStatistics(json);
+    if (scientific) {
+        writeStatistics(json);
+        solverScript_.writeState(s, json);
+    }
 }
 
 void CalculatorAdapter::writeStatistics(JsonObject& json) const {
