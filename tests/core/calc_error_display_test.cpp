@@ -68,6 +68,21 @@ const ErrorRow kErrorRows[] = {
     {"3 1 toHex statEnterX", kFailed},
     {"1 exponent 3 0 0 statEnterX 1 exponent 3 0 0 statEnterX statSumX2", kFailed},
     {"1 exponent 3 0 8 statEnterY 1 exponent 3 0 8 statEnterY statSumY", kFailed},
+
+    // Equation solvers and number tools.
+    {"1 complexRectangular 1 dmsSeparator 2 complexRectangular", kFailed},
+    {"1 dmsSeparator 2 complexPolar", kFailed},
+    {"0 quadraticEquation 0 quadraticEquation", "Error: a y b no pueden ser nulos a la vez"},
+    {"6 integerDivision 0 integerDivision", "Error: División por cero"},
+    {"6,5 integerDivision", "Error: Número no entero"},
+    {"1 factorization", "Error: Número menor que 2"},
+    {"1 exponent 1 6 factorization", "Error: Número fuera de rango"},
+    {"10,12 variations", "Error: n mayor que m"},
+    {"171,171 variations", "Error: Número fuera de rango"},
+    {"2 exponent 1 combinationsWithRepetition", "Error: Entrada no válida"},
+    {"1 dmsSeparator 2 variationsWithRepetition", kFailed},
+    {"8 magneticMoment", "Error: n entero de 0 a 7"},
+    {"1 interpolation", "Error: Se necesitan al menos 2 puntos"},
 };
 
 class CalcErrorDisplay : public ::testing::TestWithParam<ErrorRow> {};
