@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -28,11 +28,11 @@ using numeralia::calc::KeyId;
 
 // The numbers, by argument index.
 constexpr std::uint64_t kNumbers[] = {
-    94906249ull * 94906247ull,   // two primes just below 2^26.5
-    94906249ull * 94906249ull,   // the square of one
-    9007199254740881ull,         // the largest prime below 2^53
-    9007199254740991ull,         // 2^53 − 1 = 6361 · 69431 · 20394401
-    9007199254740992ull,         // 2^53
+    94906249ull * 94906247ull,  // two primes just below 2^26.5
+    94906249ull * 94906249ull,  // the square of one
+    9007199254740881ull,        // the largest prime below 2^53
+    9007199254740991ull,        // 2^53 − 1 = 6361 · 69431 · 20394401
+    9007199254740992ull,        // 2^53
 };
 
 void PrimeFactors(benchmark::State& state) {
@@ -63,8 +63,8 @@ void BalancedSemiprimes(benchmark::State& state) {
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         slowest = std::max(slowest, took.count());
-        slowestCpu = std::max(slowestCpu, 1000.0 * static_cast<double>(std::clock() - cpuStart) /
-                                              CLOCKS_PER_SEC);
+        slowestCpu = std::max(
+            slowestCpu, 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
         next = (next + 1) % numbers.size();
     }
     state.counters["max_ms"] = slowest;

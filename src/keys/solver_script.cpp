@@ -126,8 +126,10 @@ std::optional<LinearSystemForm> SolverScript::askLinearSystem(const std::string&
     const SystemAnswer answer = systems_.front();
     systems_.pop_front();
     if (answer.cancel) return std::nullopt;
-    LinearSystemForm form = calc::resizedForm(initial, answer.size > 0 ? answer.size : initial.size);
-    for (std::size_t r = 0; r < answer.rows.size() && r < static_cast<std::size_t>(form.size); ++r) {
+    LinearSystemForm form =
+        calc::resizedForm(initial, answer.size > 0 ? answer.size : initial.size);
+    for (std::size_t r = 0; r < answer.rows.size() && r < static_cast<std::size_t>(form.size);
+         ++r) {
         const std::vector<std::string>& cells = answer.rows[r];
         for (std::size_t c = 0; c < cells.size() && c <= static_cast<std::size_t>(form.size); ++c)
             form.cell(static_cast<int>(r), static_cast<int>(c)) = cells[c];

@@ -70,7 +70,7 @@ std::string reference(Counting kind, std::uint64_t m, std::uint64_t n) {
         }
         case Counting::Combinations: {
             const std::uint64_t k = std::min(n, m - n);  // C(m, n) = C(m, m − n)
-            std::string c = falling(m, k);                // then / 2 / 3 … / k, each exact
+            std::string c = falling(m, k);               // then / 2 / 3 … / k, each exact
             for (std::uint64_t i = 2; i <= k; ++i) c = over(c, i);
             return c;
         }
@@ -101,24 +101,42 @@ TEST(CalcCombinatorics, CountsAgreeWithExactArithmetic) {
         std::uint64_t m, n;
     };
     const Row rows[] = {
-        {Variations, 6, 4},       {Variations, 6, 0},         {Variations, 0, 0},
-        {Variations, 170, 170},   {Variations, 100, 60},      {Variations, top, 2},
-        {Variations, top, 1},     {Variations, 1000, 100},    {VariationsWithRepetition, 2, 1023},
-        {VariationsWithRepetition, 10, 12}, {VariationsWithRepetition, 0, 0},
-        {VariationsWithRepetition, 0, 5},   {VariationsWithRepetition, 1, 1000000},
-        {VariationsWithRepetition, top, 5}, {VariationsWithRepetition, 3, 600},
-        {Combinations, 60, 30},   {Combinations, 49, 6},      {Combinations, 10, 0},
-        {Combinations, 10, 10},   {Combinations, 1000, 500},  {Combinations, 1020, 510},
-        {Combinations, top, 3},   {Combinations, top, top - 2}, {Combinations, 67, 33},
-        {CombinationsWithRepetition, 3, 2}, {CombinationsWithRepetition, 0, 0},
-        {CombinationsWithRepetition, 0, 4}, {CombinationsWithRepetition, 10, 20},
-        {CombinationsWithRepetition, 500, 500}, {CombinationsWithRepetition, top, 2},
+        {Variations, 6, 4},
+        {Variations, 6, 0},
+        {Variations, 0, 0},
+        {Variations, 170, 170},
+        {Variations, 100, 60},
+        {Variations, top, 2},
+        {Variations, top, 1},
+        {Variations, 1000, 100},
+        {VariationsWithRepetition, 2, 1023},
+        {VariationsWithRepetition, 10, 12},
+        {VariationsWithRepetition, 0, 0},
+        {VariationsWithRepetition, 0, 5},
+        {VariationsWithRepetition, 1, 1000000},
+        {VariationsWithRepetition, top, 5},
+        {VariationsWithRepetition, 3, 600},
+        {Combinations, 60, 30},
+        {Combinations, 49, 6},
+        {Combinations, 10, 0},
+        {Combinations, 10, 10},
+        {Combinations, 1000, 500},
+        {Combinations, 1020, 510},
+        {Combinations, top, 3},
+        {Combinations, top, top - 2},
+        {Combinations, 67, 33},
+        {CombinationsWithRepetition, 3, 2},
+        {CombinationsWithRepetition, 0, 0},
+        {CombinationsWithRepetition, 0, 4},
+        {CombinationsWithRepetition, 10, 20},
+        {CombinationsWithRepetition, 500, 500},
+        {CombinationsWithRepetition, top, 2},
     };
     for (const Row& r : rows) {
         const std::string exact = reference(r.kind, r.m, r.n);
         const CountingResult got = countArrangements(r.kind, {r.m, r.n});
-        const std::string where = std::string(countingSymbol(r.kind)) + "(" +
-                                  std::to_string(r.m) + "," + std::to_string(r.n) + ")";
+        const std::string where = std::string(countingSymbol(r.kind)) + "(" + std::to_string(r.m) +
+                                  "," + std::to_string(r.n) + ")";
         ASSERT_TRUE(got.value.isValue()) << where << " " << got.value.message;
         EXPECT_EQ(got.digits, exact) << where;
         EXPECT_EQ(got.value.value, nearest(exact)) << where;
@@ -134,9 +152,12 @@ TEST(CalcCombinatorics, RefusalsAndTheEdgeOfTheDoubleRange) {
         std::string message;
     };
     const Row rows[] = {
-        {Variations, 10, 12, nAboveM},   {Combinations, 3, 4, nAboveM},
-        {Variations, 171, 171, range},   {VariationsWithRepetition, 2, 1024, range},
-        {VariationsWithRepetition, 10, 309, range}, {Combinations, 1100, 550, range},
+        {Variations, 10, 12, nAboveM},
+        {Combinations, 3, 4, nAboveM},
+        {Variations, 171, 171, range},
+        {VariationsWithRepetition, 2, 1024, range},
+        {VariationsWithRepetition, 10, 309, range},
+        {Combinations, 1100, 550, range},
         {CombinationsWithRepetition, 600, 600, range},
         {VariationsWithRepetition, 3, std::uint64_t{1} << 53, range},
     };
@@ -190,14 +211,22 @@ TEST(CalcCombinatorics, CountingKeysShowTheCountAndItsDigits) {
         {"6,4 variationsWithRepetition", "1296", "1296", {"Resultado", "VR(6,4) = 1296"}},
         {"6,4 combinations", "15", "15", {"Resultado", "C(6,4) = 15"}},
         {"6,4 combinationsWithRepetition", "126", "126", {"Resultado", "CR(6,4) = 126"}},
-        {"60,30 combinations", "1,18264581564861E+17", "1,18264581564861E+17",
+        {"60,30 combinations",
+         "1,18264581564861E+17",
+         "1,18264581564861E+17",
          {"Resultado", "C(60,30) = 118264581564861424"}},
-        {"100,50 combinations", "1,00891344545564E+29", "1,00891344545564E+29",
+        {"100,50 combinations",
+         "1,00891344545564E+29",
+         "1,00891344545564E+29",
          {"Resultado", "C(100,50) =", "1008913445", "45564193334812497256"}},
         {"10,12 variations", "0", "Error: n mayor que m", {}},
-        {"10,12 variationsWithRepetition", "1000000000000", "1000000000000",
+        {"10,12 variationsWithRepetition",
+         "1000000000000",
+         "1000000000000",
          {"Resultado", "VR(10,12) = 1000000000000"}},
-        {"10,15 variationsWithRepetition", "1E+15", "1E+15",
+        {"10,15 variationsWithRepetition",
+         "1E+15",
+         "1E+15",
          {"Resultado", "VR(10,15) = 1000000000000000"}},
         {"171,171 variations", "0", "Error: Número fuera de rango", {}},
         {"6,4 ± combinations", "0", "Error: Número negativo", {}},

@@ -46,12 +46,13 @@ std::uint64_t product(const std::vector<PrimePower>& factors) {
 
 TEST(CalcIntegerTools, ModularProductsAgreeWithAndWithout128Bits) {
     std::mt19937_64 random(11);
-    const std::uint64_t moduli[] = {2, 3, 97, kTop - 1, kTop + 1, ~std::uint64_t{0},
-                                    (std::uint64_t{1} << 63) + 29};
+    const std::uint64_t moduli[] = {
+        2, 3, 97, kTop - 1, kTop + 1, ~std::uint64_t{0}, (std::uint64_t{1} << 63) + 29};
     for (std::uint64_t m : moduli) {
         for (int i = 0; i < 200; ++i) {
             const std::uint64_t a = random(), b = random();
-            EXPECT_EQ(mulMod(a % m, b % m, m), mulModPortable(a, b, m)) << a << " " << b << " " << m;
+            EXPECT_EQ(mulMod(a % m, b % m, m), mulModPortable(a, b, m))
+                << a << " " << b << " " << m;
         }
     }
     // Small cases against plain arithmetic.
@@ -73,9 +74,9 @@ TEST(CalcIntegerTools, PrimalityAgreesWithASieveAndRefusesPseudoprimes) {
     }
     for (std::size_t n = 0; n < limit; ++n) EXPECT_EQ(isPrime(n), !composite[n]) << n;
     // Strong pseudoprimes to several small bases, and Carmichael numbers.
-    for (std::uint64_t n : {2047ull, 1373653ull, 25326001ull, 3215031751ull, 2152302898747ull,
-                            3474749660383ull, 341550071728321ull, 3825123056546413051ull,
-                            561ull, 41041ull, 825265ull}) {
+    for (std::uint64_t n :
+         {2047ull, 1373653ull, 25326001ull, 3215031751ull, 2152302898747ull, 3474749660383ull,
+          341550071728321ull, 3825123056546413051ull, 561ull, 41041ull, 825265ull}) {
         EXPECT_FALSE(isPrime(n)) << n;
     }
     const std::uint64_t big = primeAtMost(kTop);
@@ -105,8 +106,20 @@ TEST(CalcIntegerTools, FactorsOfChosenPrimesMultiplyBack) {
         {2 * r * s, {{2, 1}, {s, 1}, {r, 1}}},
         {997 * 997, {{997, 2}}},
         {1009 * 1013, {{1009, 1}, {1013, 1}}},
-        {304250263527210, {{2, 1}, {3, 1}, {5, 1}, {7, 1}, {11, 1}, {13, 1}, {17, 1}, {19, 1},
-                           {23, 1}, {29, 1}, {31, 1}, {37, 1}, {41, 1}}},
+        {304250263527210,
+         {{2, 1},
+          {3, 1},
+          {5, 1},
+          {7, 1},
+          {11, 1},
+          {13, 1},
+          {17, 1},
+          {19, 1},
+          {23, 1},
+          {29, 1},
+          {31, 1},
+          {37, 1},
+          {41, 1}}},
         {1162261467ull * 5, {{3, 19}, {5, 1}}},
     };
     for (const Row& row : rows) {
@@ -142,8 +155,8 @@ TEST(CalcIntegerTools, FactorTexts) {
 
 TEST(CalcIntegerTools, EuclideanDivisionRebuildsTheDividend) {
     const std::int64_t top = static_cast<std::int64_t>(kTop);
-    const std::int64_t values[] = {0, 1, -1, 2, -2, 6, 4, -7, 7, 13, -13, 1000000007, top, -top,
-                                   top - 1, -(top - 1)};
+    const std::int64_t values[] = {0, 1,  -1,  2,          -2,  6,    4,       -7,
+                                   7, 13, -13, 1000000007, top, -top, top - 1, -(top - 1)};
     for (std::int64_t a : values) {
         for (std::int64_t b : values) {
             if (b == 0) continue;
@@ -163,14 +176,18 @@ TEST(CalcIntegerTools, FactKeyWritesTheBlueDisplay) {
         const char* result;
     };
     const Row rows[] = {
-        {"25428 Fact", {"Descomposición factorial", "N = 25428", "25428 = 2² · 3 · 13 · 163"},
-         {"Factores primos", "2²", "3", "13", "163"}, "0"},
+        {"25428 Fact",
+         {"Descomposición factorial", "N = 25428", "25428 = 2² · 3 · 13 · 163"},
+         {"Factores primos", "2²", "3", "13", "163"},
+         "0"},
         {"9007199254740881 Fact",
          {"Descomposición factorial", "N = 9007199254740881", "9007199254740881 es primo"},
-         {"Factores primos", "9007199254740881"}, "0"},
+         {"Factores primos", "9007199254740881"},
+         "0"},
         {"9007199254740992 Fact",
          {"Descomposición factorial", "N = 9007199254740992", "9007199254740992 = 2⁵³"},
-         {"Factores primos", "2⁵³"}, "0"},
+         {"Factores primos", "2⁵³"},
+         "0"},
         {"1 Fact", {}, {}, "Error: Número menor que 2"},
         {"0 Fact", {}, {}, "Error: Número menor que 2"},
         {"12 ± Fact", {}, {}, "Error: Número menor que 2"},
@@ -179,8 +196,10 @@ TEST(CalcIntegerTools, FactKeyWritesTheBlueDisplay) {
         {"1 EXP 16 Fact", {}, {}, "Error: Número fuera de rango"},
         {"1 # 2 Fact", {}, {}, "Error: Parada crítica"},
         // A refused number leaves the last decomposition on show.
-        {"12 Fact 1 Fact", {"Descomposición factorial", "N = 12", "12 = 2² · 3"},
-         {"Factores primos", "2²", "3"}, "Error: Número menor que 2"},
+        {"12 Fact 1 Fact",
+         {"Descomposición factorial", "N = 12", "12 = 2² · 3"},
+         {"Factores primos", "2²", "3"},
+         "Error: Número menor que 2"},
     };
     for (const Row& row : rows) {
         calc::testing::Calculator calc;
@@ -189,8 +208,8 @@ TEST(CalcIntegerTools, FactKeyWritesTheBlueDisplay) {
         EXPECT_EQ(s.solver.blue.polar, row.right) << row.keys;
         EXPECT_EQ(s.result, row.result) << row.keys;
         EXPECT_EQ(s.numero, "0") << row.keys;
-        EXPECT_EQ(s.func, std::string(row.result).starts_with("Err") ? "*** ERROR / BORRADO ***"
-                                                                      : "Fact")
+        EXPECT_EQ(s.func,
+                  std::string(row.result).starts_with("Err") ? "*** ERROR / BORRADO ***" : "Fact")
             << row.keys;
     }
 }

@@ -34,14 +34,21 @@ TEST(CalcSolverMath, QuadraticRootsSatisfyTheEquation) {
         Kind kind;
     };
     const Row rows[] = {
-        {2, 5, -3, Kind::TwoReal},     {1, -3, 2, Kind::TwoReal},
-        {1, 2, 1, Kind::DoubleReal},   {1, 2, 5, Kind::Complex},
-        {-1, 5, -3, Kind::TwoReal},    {3, 0, -12, Kind::TwoReal},
-        {1, 0, 4, Kind::Complex},      {0, 2, -3, Kind::Linear},
-        {0, -4, 0, Kind::Linear},      {1, 0, 0, Kind::DoubleReal},
+        {2, 5, -3, Kind::TwoReal},
+        {1, -3, 2, Kind::TwoReal},
+        {1, 2, 1, Kind::DoubleReal},
+        {1, 2, 5, Kind::Complex},
+        {-1, 5, -3, Kind::TwoReal},
+        {3, 0, -12, Kind::TwoReal},
+        {1, 0, 4, Kind::Complex},
+        {0, 2, -3, Kind::Linear},
+        {0, -4, 0, Kind::Linear},
+        {1, 0, 0, Kind::DoubleReal},
         // A tiny root beside a large one: the textbook formula loses it entirely.
-        {1, -1e8, 1, Kind::TwoReal},   {1, 1e8, 1, Kind::TwoReal},
-        {1e-6, 1, 1e-6, Kind::TwoReal}, {4, 4, 1, Kind::DoubleReal},
+        {1, -1e8, 1, Kind::TwoReal},
+        {1, 1e8, 1, Kind::TwoReal},
+        {1e-6, 1, 1e-6, Kind::TwoReal},
+        {4, 4, 1, Kind::DoubleReal},
     };
     for (const Row& r : rows) {
         const QuadraticSolution s = solveQuadratic(r.a, r.b, r.c);
@@ -74,7 +81,8 @@ std::vector<double> times(const std::vector<double>& a, const std::vector<double
     std::vector<double> k(static_cast<std::size_t>(n), 0.0);
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c)
-            k[static_cast<std::size_t>(r)] += a[static_cast<std::size_t>(r * n + c)] * x[static_cast<std::size_t>(c)];
+            k[static_cast<std::size_t>(r)] +=
+                a[static_cast<std::size_t>(r * n + c)] * x[static_cast<std::size_t>(c)];
     }
     return k;
 }
@@ -121,16 +129,17 @@ TEST(CalcSolverMath, SingularAndNearlySingularSystemsAreRefused) {
         bool solved;
     };
     const Row rows[] = {
-        {{1, 2, 2, 4}, 2, false},                      // dependent rows
-        {{0, 0, 1, 1}, 2, false},                      // a row of zeros
-        {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 3, false},       // rank 2, not caught by a zero pivot
-        {{1, 1, 1, 1 + 1e-15}, 2, false},              // nearly singular
-        {{0, 1, 1, 0}, 2, true},                       // needs a row exchange
-        {hilbert(6), 6, true},                         // condition about 1,5E7
-        {hilbert(10), 10, false},                      // condition about 1,6E13
+        {{1, 2, 2, 4}, 2, false},                 // dependent rows
+        {{0, 0, 1, 1}, 2, false},                 // a row of zeros
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 3, false},  // rank 2, not caught by a zero pivot
+        {{1, 1, 1, 1 + 1e-15}, 2, false},         // nearly singular
+        {{0, 1, 1, 0}, 2, true},                  // needs a row exchange
+        {hilbert(6), 6, true},                    // condition about 1,5E7
+        {hilbert(10), 10, false},                 // condition about 1,6E13
     };
     for (const Row& r : rows) {
-        const LinearSolution s = solveLinear(r.a, std::vector<double>(static_cast<std::size_t>(r.n), 1.0), r.n);
+        const LinearSolution s =
+            solveLinear(r.a, std::vector<double>(static_cast<std::size_t>(r.n), 1.0), r.n);
         EXPECT_EQ(s.outcome.isValue(), r.solved) << r.n << " " << r.a[0] << " " << r.a.back();
         if (!r.solved) {
             EXPECT_EQ(s.outcome.message, refused);
@@ -203,12 +212,18 @@ TEST(CalcSolverMath, TemperatureScalesMeetAtTheirFixedPoints) {
         const char* shown;
     };
     const Row rows[] = {
-        {0, Celsius, Kelvin, "273,15"},         {100, Celsius, Fahrenheit, "212"},
-        {32, Fahrenheit, Celsius, "0"},          {212, Fahrenheit, Kelvin, "373,15"},
-        {0, Kelvin, Fahrenheit, "-459,67"},      {0, Kelvin, Celsius, "-273,15"},
-        {-40, Celsius, Fahrenheit, "-40"},       {-40, Fahrenheit, Celsius, "-40"},
-        {-273.15, Celsius, Kelvin, "0"},         {-459.67, Fahrenheit, Kelvin, "0"},
-        {300, Kelvin, Celsius, "26,85"},         {98.6, Fahrenheit, Celsius, "37"},
+        {0, Celsius, Kelvin, "273,15"},
+        {100, Celsius, Fahrenheit, "212"},
+        {32, Fahrenheit, Celsius, "0"},
+        {212, Fahrenheit, Kelvin, "373,15"},
+        {0, Kelvin, Fahrenheit, "-459,67"},
+        {0, Kelvin, Celsius, "-273,15"},
+        {-40, Celsius, Fahrenheit, "-40"},
+        {-40, Fahrenheit, Celsius, "-40"},
+        {-273.15, Celsius, Kelvin, "0"},
+        {-459.67, Fahrenheit, Kelvin, "0"},
+        {300, Kelvin, Celsius, "26,85"},
+        {98.6, Fahrenheit, Celsius, "37"},
         {-0.01, Kelvin, Celsius, "Error: Temperatura inferior al cero absoluto"},
         {-273.16, Celsius, Fahrenheit, "Error: Temperatura inferior al cero absoluto"},
         {-460, Fahrenheit, Kelvin, "Error: Temperatura inferior al cero absoluto"},

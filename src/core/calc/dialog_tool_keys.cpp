@@ -79,9 +79,12 @@ void temperatureKey(CalculatorModel& m) {
         return;
     }
     const auto conversions = temperatureConversions();
-    ChoiceQuestion question{kTemperatureTitle, "Temperatura " + s.numero + ": elija la conversión",
-                            {}, s.solver.lastTemperature};
-    for (const TemperatureConversion& c : conversions) question.choices.push_back(conversionChoice(c));
+    ChoiceQuestion question{kTemperatureTitle,
+                            "Temperatura " + s.numero + ": elija la conversión",
+                            {},
+                            s.solver.lastTemperature};
+    for (const TemperatureConversion& c : conversions)
+        question.choices.push_back(conversionChoice(c));
     const auto choice = m.solverDialogs().askChoice(question);
     if (!choice || *choice >= conversions.size()) return;
     s.solver.lastTemperature = *choice;
@@ -89,10 +92,11 @@ void temperatureKey(CalculatorModel& m) {
     const auto outcome = m.trap([&] {
         const double r = valueOrThrow(convertTemperature(t, c.from, c.to));
         abandonEntries(s.solver);
-        showInBlueDisplay(s.solver,
-                          {"Conversor de temperaturas",
-                           "T = " + lineNumber(t) + " " + std::string(scaleSymbol(c.from))},
-                          {"Resultado", "T = " + lineNumber(r) + " " + std::string(scaleSymbol(c.to))});
+        showInBlueDisplay(
+            s.solver,
+            {"Conversor de temperaturas",
+             "T = " + lineNumber(t) + " " + std::string(scaleSymbol(c.from))},
+            {"Resultado", "T = " + lineNumber(r) + " " + std::string(scaleSymbol(c.to))});
         m.showResult(r);
     });
     if (outcome == CalculatorModel::Outcome::Done) m.formatDisplay();

@@ -64,8 +64,7 @@ std::vector<std::string> quadraticResults(const std::vector<double>& o) {
     return {"x1 = " + lineNumber(r.x1), "x2 = " + lineNumber(r.x2)};
 }
 
-void divisionCheck(const std::string& display, double value,
-                   const std::vector<double>& accepted) {
+void divisionCheck(const std::string& display, double value, const std::vector<double>& accepted) {
     checkWholeOperand(display, value);
     if (accepted.size() == 1 && value == 0.0) throw ReportedError{message::divisionByZero};
 }
@@ -76,14 +75,9 @@ std::vector<std::string> divisionResults(const std::vector<double>& o) {
     return {"Cociente = " + std::to_string(r.quotient), "Resto = " + std::to_string(r.remainder)};
 }
 
-const EntryTool kQuadratic{SolverEntry::Quadratic,
-                           "abc",
-                           {"a", "b", "c"},
-                           "Ecuación de 2º grado",
-                           "Raíces",
-                           quadraticCheck,
-                           asTyped,
-                           quadraticResults};
+const EntryTool kQuadratic{
+    SolverEntry::Quadratic, "abc",   {"a", "b", "c"}, "Ecuación de 2º grado", "Raíces",
+    quadraticCheck,         asTyped, quadraticResults};
 
 const EntryTool kDivision{SolverEntry::Division,
                           "Div",

@@ -2,8 +2,7 @@
 
 namespace numeralia::calc {
 
-MathResult lagrangeInterpolation(std::span<const double> xs, std::span<const double> ys,
-                                 double x) {
+MathResult lagrangeInterpolation(std::span<const double> xs, std::span<const double> ys, double x) {
     if (xs.size() != ys.size()) return MathResult::reported(message::dataMismatch);
     if (xs.size() < 2) return MathResult::reported(message::tooFewPoints);
     for (std::size_t i = 0; i < xs.size(); ++i) {

@@ -52,7 +52,8 @@ std::optional<Factors> factorize(std::vector<double> a, int n) {
         if (f.at(best, c) == 0.0) return std::nullopt;
         if (best != c) {
             for (int k = 0; k < n; ++k) std::swap(f.at(best, k), f.at(c, k));
-            std::swap(f.pivot[static_cast<std::size_t>(best)], f.pivot[static_cast<std::size_t>(c)]);
+            std::swap(f.pivot[static_cast<std::size_t>(best)],
+                      f.pivot[static_cast<std::size_t>(c)]);
         }
         for (int r = c + 1; r < n; ++r) {
             const double m = f.at(r, c) / f.at(c, c);
@@ -130,9 +131,8 @@ std::optional<FormField> firstBadField(const LinearSystemForm& form) {
 
 std::string badFieldMessage(const LinearSystemForm& form, FormField field) {
     const std::string row = std::to_string(field.row + 1);
-    const std::string name = field.column == form.size
-                                 ? "K" + row
-                                 : "A" + row + std::to_string(field.column + 1);
+    const std::string name =
+        field.column == form.size ? "K" + row : "A" + row + std::to_string(field.column + 1);
     return std::string(message::badCoefficient) + ": ecuación " + row + ", " + name;
 }
 
@@ -191,7 +191,8 @@ LinearSolution solveLinear(std::vector<double> a, std::vector<double> k, int n) 
         std::vector<double> r(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i) r[static_cast<std::size_t>(i)] = residual(a, k, x, n, i);
         const std::vector<double> d = factors->solve(r);
-        for (int i = 0; i < n; ++i) x[static_cast<std::size_t>(i)] += d[static_cast<std::size_t>(i)];
+        for (int i = 0; i < n; ++i)
+            x[static_cast<std::size_t>(i)] += d[static_cast<std::size_t>(i)];
     }
     for (double& v : x) {
         if (!std::isfinite(v)) return {MathResult::failed(), {}};

@@ -7,8 +7,7 @@ namespace numeralia::calc {
 namespace {
 
 bool allFinite(const QuadraticRoots& r) {
-    return std::isfinite(r.x1) && std::isfinite(r.x2) && std::isfinite(r.re) &&
-           std::isfinite(r.im);
+    return std::isfinite(r.x1) && std::isfinite(r.x2) && std::isfinite(r.re) && std::isfinite(r.im);
 }
 
 // Never a negative zero in a root.

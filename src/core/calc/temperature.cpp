@@ -4,9 +4,9 @@ namespace numeralia::calc {
 
 namespace {
 
-constexpr double kCelsiusZero = 273.15;        // 0 °C in kelvin
-constexpr double kFahrenheitZero = 459.67;     // 0 K is −459,67 °F
-constexpr double kFahrenheitFreezing = 32.0;   // 0 °C in °F
+constexpr double kCelsiusZero = 273.15;       // 0 °C in kelvin
+constexpr double kFahrenheitZero = 459.67;    // 0 K is −459,67 °F
+constexpr double kFahrenheitFreezing = 32.0;  // 0 °C in °F
 
 constexpr TemperatureConversion kConversions[] = {
     {TemperatureScale::Celsius, TemperatureScale::Kelvin},
@@ -63,7 +63,8 @@ MathResult convertTemperature(double t, TemperatureScale from, TemperatureScale 
     if (t < absoluteZero(from)) return MathResult::reported(message::belowAbsoluteZero);
     if (from == to) return MathResult::of(t);
     if (from == Celsius && to == Kelvin) return MathResult::of(t + kCelsiusZero);
-    if (from == Fahrenheit && to == Kelvin) return MathResult::of(5.0 / 9.0 * (t + kFahrenheitZero));
+    if (from == Fahrenheit && to == Kelvin)
+        return MathResult::of(5.0 / 9.0 * (t + kFahrenheitZero));
     if (from == Fahrenheit && to == Celsius)
         return MathResult::of(5.0 / 9.0 * (t - kFahrenheitFreezing));
     if (from == Kelvin && to == Celsius) return MathResult::of(t - kCelsiusZero);
