@@ -173,6 +173,8 @@ void LinearSystemDialog::showForm(const calc::LinearSystemForm& f) {
         equals->setAlignment(Qt::AlignCenter);
         grid_->addWidget(equals, r + 1, n + 1);
     }
+    // A grid rebuilt in an open dialog shows at once.
+    for (QWidget* w : gridHolder_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->show();
     // Tab goes along each row, then to the next one.
     QWidget* previous = size_;
     for (QLineEdit* edit : fields_) {
