@@ -22,32 +22,20 @@ constexpr std::size_t kDigitsPerLine = 20;
 constexpr std::size_t kShortLine = 30;
 constexpr int kMostUnpairedElectrons = 7;
 
-std::string_view countingName(Counting kind) {
-    switch (kind) {
-        case Counting::Variations:
-            return "Variaciones sin repetición";
-        case Counting::VariationsWithRepetition:
-            return "Variaciones con repetición";
-        case Counting::Combinations:
-            return "Combinaciones sin repetición";
-        case Counting::CombinationsWithRepetition:
-            return "Combinaciones con repetición";
-    }
-    return "";
-}
+// The label of each counting key and the heading of its data, in the order of Counting.
+struct CountingTexts {
+    const char* label;
+    const char* heading;
+};
+constexpr CountingTexts kCountingTexts[] = {
+    {"V m,n", "Variaciones sin repetición"},
+    {"VR m,n", "Variaciones con repetición"},
+    {"C m,n", "Combinaciones sin repetición"},
+    {"CR m,n", "Combinaciones con repetición"},
+};
 
-const char* countingLabel(Counting kind) {
-    switch (kind) {
-        case Counting::Variations:
-            return "V m,n";
-        case Counting::VariationsWithRepetition:
-            return "VR m,n";
-        case Counting::Combinations:
-            return "C m,n";
-        case Counting::CombinationsWithRepetition:
-            return "CR m,n";
-    }
-    return "";
+const CountingTexts& countingTexts(Counting kind) {
+    return kCountingTexts[static_cast<std::size_t>(kind)];
 }
 
 std::vector<std::string> countLines(const std::string& name, const std::string& digits) {
@@ -99,7 +87,7 @@ void factorizationKey(CalculatorModel& m) {
 void countingKey(CalculatorModel& m, Counting kind) {
     CalculatorState& s = m.mutableState();
     const std::string typed = s.numero;
-    m.functionFrame(countingLabel(kind), [&](double) {
+    m.functionFrame(countingTexts(kind).label, [&](double) {
         const ElementsReading e = readElements(typed);
         if (!e.message.empty()) throw ReportedError{e.message};
         const CountingResult count = countArrangements(kind, e.value);
@@ -108,7 +96,7 @@ void countingKey(CalculatorModel& m, Counting kind) {
                                  std::to_string(e.value.m) + "," + std::to_string(e.value.n) + ")";
         abandonEntries(s.solver);
         showInBlueDisplay(s.solver,
-                          {std::string(countingName(kind)), "m = " + std::to_string(e.value.m),
+                          {countingTexts(kind).heading, "m = " + std::to_string(e.value.m),
                            "n = " + std::to_string(e.value.n)},
                           countLines(name, count.digits));
         return value;
