@@ -15,9 +15,11 @@
 #include <QScatterSeries>
 #include <QStackedWidget>
 
+#include "app/calc/blue_display_view.h"
 #include "app/calc/calc_displays.h"
 #include "app/calc/calc_keypad.h"
 #include "app/calc/scientific_window.h"
+#include "app/calc/solver_panel.h"
 #include "app/calc/statistics_chart_window.h"
 #include "app/calc/statistics_panel.h"
 #include "app/shell/printing.h"
@@ -118,9 +120,9 @@ class StatisticsWindowTest : public CalcWindowTest<ScientificWindow> {
         QCOMPARE(panel().num->text(), QStringLiteral("0"));
     }
 
-    // The window keeps room for the equation solvers: with a panel of sixteen keys and a
-    // blue display of two lists in the place kept for them, it still fits a 1024 × 768 screen
-    // (its frame and title bar included) and no two keys overlap.
+    // With the equation solvers in their place under the statistics, their keys and the
+    // blue display shown, the window still fits a 1024 × 768 screen (its frame and title
+    // bar included) and no two keys overlap.
     void fitsTheScreenWithTheSolversPanel() {
         // The size the window asks for (the platform may give a window less than its size
         // hint on a small screen, never less than its minimum).
@@ -134,31 +136,23 @@ class StatisticsWindowTest : public CalcWindowTest<ScientificWindow> {
             return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toUtf8();
         };
         QVERIFY2(fits(), shown().constData());
-        auto* solverKeys = new QFrame;
-        auto* grid = new QGridLayout(solverKeys);
-        QList<QPushButton*> keys;
-        for (int i = 0; i < 16; ++i) {
-            auto* b = new QPushButton(QStringLiteral("VR m,n"));
-            b->setMinimumSize(48, 28);
-            grid->addWidget(b, i / 5, (i % 5) * 2, 1, 2);
-            keys << b;
-        }
-        auto* blue = new QWidget;
-        auto* row = new QHBoxLayout(blue);
-        for (int i = 0; i < 2; ++i) row->addWidget(new QListWidget);
-        blue->setMinimumHeight(110);
-        window->placeSolverPanel(solverKeys, blue);
+        for (KeyId id : {KeyId::digit1, KeyId::complexRectangular, KeyId::digit2,
+                         KeyId::complexRectangular})
+            click(id);
+        QVERIFY(window->solvers().blueDisplay()->isVisible());
         QVERIFY2(fits(), shown().constData());
         window->resize(window->sizeHint());
         QCoreApplication::processEvents();
-        // The grey data displays keep room for five lines at least.
+        // The grey data displays keep room for five lines at least, the blue display for
+        // its three lines.
         QVERIFY(panel().dataX->height() >= 5 * panel().dataX->fontMetrics().lineSpacing());
+        const QListWidget* polar = window->solvers().blueDisplay()->polar;
+        QVERIFY(polar->height() >= 3 * polar->fontMetrics().lineSpacing());
         QList<QRect> placed;
         for (const calc::KeyInfo& info : calc::allKeys()) {
             if (QPushButton* b = key(info.id); b && b->isVisible())
                 placed << QRect(b->mapTo(window.get(), QPoint(0, 0)), b->size());
         }
-        for (QPushButton* b : keys) placed << QRect(b->mapTo(window.get(), QPoint(0, 0)), b->size());
         for (qsizetype i = 0; i < placed.size(); ++i)
             for (qsizetype j = i + 1; j < placed.size(); ++j) QVERIFY(!placed[i].intersects(placed[j]));
     }

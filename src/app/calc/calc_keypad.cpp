@@ -34,6 +34,7 @@ const char* panelName(KeySection section) {
         case KeySection::Main: return "mainPanel";
         case KeySection::Vat: return "vatPanel";
         case KeySection::Statistics: return "statisticsPanel";
+        case KeySection::Solvers: return "solversPanel";
         default: return "displaysPanel";
     }
 }

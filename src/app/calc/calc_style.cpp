@@ -9,7 +9,8 @@ QWidget#calculatorBody {
 QFrame#displayPanel {
     background: #16283f; border: 1px solid #0f1d2e; border-radius: 10px;
 }
-QFrame#functionsPanel, QFrame#memoriesPanel, QFrame#mainPanel, QFrame#vatPanel {
+QFrame#functionsPanel, QFrame#memoriesPanel, QFrame#mainPanel, QFrame#vatPanel,
+QFrame#solversPanel {
     background: rgba(255, 255, 255, 18); border: 1px solid rgba(255, 255, 255, 30);
     border-radius: 10px;
 }

@@ -17,11 +17,13 @@ enum class KeySection {
     Memories,   // M1 to M4 rows and R1 to R3 (column 0 of the M rows holds the memory displays)
     Main,       // digits, operators, clearing
     Vat,        // VAT and currency keys (a row under the main keys)
-    Displays,   // keys that sit beside the displays: SET, musica, history keys
+    Displays,   // keys that sit beside the displays: SET, musica, history keys, the "C"
+                // of the blue display
     Statistics,  // statistics and polygon area, under the grey data displays (right column)
+    Solvers,     // equation solvers and number tools, under the statistics (solver_panel.cpp)
 };
 
-inline constexpr int kKeySectionCount = static_cast<int>(KeySection::Statistics) + 1;
+inline constexpr int kKeySectionCount = static_cast<int>(KeySection::Solvers) + 1;
 
 // How a key looks.
 enum class KeyStyle { Digit, Operator, Equals, Clear, Function, Memory, Transit, Vat, Plain };

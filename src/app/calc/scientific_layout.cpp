@@ -1,6 +1,7 @@
 #include "app/calc/keypad_layout.h"
 
 #include "app/calc/function_keypad.h"
+#include "app/calc/solver_panel.h"
 #include "app/calc/statistics_panel.h"
 
 namespace numeralia::app {
@@ -16,7 +17,8 @@ constexpr KeySlot kScientific[] = {
     // Beside the displays.
     {KeyId::setDecimals, S::Displays, 0, 0, K::Plain},
 
-    // Functions panel (6 columns): function_keypad.cpp; statistics: statistics_panel.cpp.
+    // Functions panel (6 columns): function_keypad.cpp; statistics: statistics_panel.cpp;
+    // solvers: solver_panel.cpp.
 };
 
 }  // namespace
@@ -25,7 +27,8 @@ std::span<const KeySlot> scientificLayout() {
     static const std::vector<KeySlot> all = [] {
         std::vector<KeySlot> keys = pocketKeys(4);
         keys.insert(keys.end(), std::begin(kScientific), std::end(kScientific));
-        for (const auto panel : {functionPanelLayout(), statisticsPanelLayout()})
+        for (const auto panel :
+             {functionPanelLayout(), statisticsPanelLayout(), solverPanelLayout()})
             keys.insert(keys.end(), panel.begin(), panel.end());
         return keys;
     }();

@@ -6,8 +6,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/calc/blue_display_view.h"
 #include "app/calc/calc_displays.h"
 #include "app/calc/calc_keypad.h"
+#include "app/calc/qt_solver_dialogs.h"
+#include "app/calc/solver_panel.h"
 #include "app/calc/statistics_chart_window.h"
 #include "app/calc/statistics_panel.h"
 #include "app/calc/statistics_printing.h"
@@ -18,8 +21,11 @@ namespace numeralia::app {
 using calc::KeyId;
 
 ScientificWindow::ScientificWindow(AppContext& context)
-    : CalculatorWindow(context, calc::CalculatorKind::Scientific, scientificLayout()) {
+    : CalculatorWindow(context, calc::CalculatorKind::Scientific, scientificLayout()),
+      solverDialogs_(std::make_unique<QtSolverDialogs>(this)) {
+    model_.setSolverDialogs(*solverDialogs_);
     statistics_ = new StatisticsPanel(keypad(), this);
+    solvers_ = new SolverPanel(keypad(), this);
     compactKeys();
     CalcMenuActions menu = menuActions();
     menu.openStatistics = [this] { openStatistics(); };
@@ -28,7 +34,10 @@ ScientificWindow::ScientificWindow(AppContext& context)
     menu.printStatistics = [this] { printStatistics(); };
     buildScientificMenus(menuBar(), context_, menu);
     finish(buildDisplayPanel(), buildBody(), buildSideColumn());
+    placeSolverPanel(solvers_->keys(), solvers_->blueDisplay());
 }
+
+ScientificWindow::~ScientificWindow() = default;
 
 QWidget* ScientificWindow::buildDisplayPanel() {
     // Small displays: Función, decimals with SET, angle, VAT; "musica" ends the history row.
@@ -79,7 +88,7 @@ void ScientificWindow::compactKeys() {
         }
     }
     for (KeySection section : {KeySection::Functions, KeySection::Memories, KeySection::Main,
-                               KeySection::Vat, KeySection::Statistics}) {
+                               KeySection::Vat, KeySection::Statistics, KeySection::Solvers}) {
         QGridLayout* grid = keypad().grid(section);
         grid->setContentsMargins(6, 6, 6, 6);
         grid->setSpacing(5);
@@ -115,6 +124,7 @@ void ScientificWindow::placeSolverPanel(QWidget* keys, QWidget* blueDisplay) {
 void ScientificWindow::refresh() {
     CalculatorWindow::refresh();
     statistics_->refresh(model_.state().statistics);
+    solvers_->refresh(model_.state());
     if (chart_ && chart_->isVisible()) chart_->refresh();
 }
 

@@ -2,15 +2,18 @@
 // The Scientific model of the calculator: "Numeralia v2.5   (Científica)". The window shows
 // the model's state and runs the model's action for every click and mapped key; it computes
 // nothing itself. What it shares with the Normal model lives in CalculatorWindow; its own
-// are the function keys and the statistics (with their chart, files and printout) in a
-// right-hand column, where the equation solvers are to go as well.
+// are the function keys, and in a right-hand column the statistics (with their chart, files
+// and printout) over the equation solvers (their keys, the blue display, their dialogs).
 
 #include <QVBoxLayout>
+#include <memory>
 
 #include "app/calc/calculator_window.h"
 
 namespace numeralia::app {
 
+class QtSolverDialogs;
+class SolverPanel;
 class StatisticsChartWindow;
 class StatisticsPanel;
 
@@ -18,11 +21,17 @@ class ScientificWindow : public CalculatorWindow {
     Q_OBJECT
   public:
     explicit ScientificWindow(AppContext& context);
+    ~ScientificWindow() override;
 
     StatisticsPanel& statistics() const { return *statistics_; }
     // The chart of "Gráfico-EST." once it has been opened, else nullptr.
     StatisticsChartWindow* chart() const { return chart_; }
+    SolverPanel& solvers() const { return *solvers_; }
 
+  protected:
+    void refresh() override;
+
+  private:
     // The place of the equation solvers in the window: their keys and the blue display go
     // into the right-hand column under the statistics panel. The column is as wide as the
     // statistics panel (ten grid columns, five keys a row, about 330 pixels at 100 %); at
@@ -33,11 +42,6 @@ class ScientificWindow : public CalculatorWindow {
     // displays (its minimum height holds, its lists' default size does not). Called once,
     // with widgets the window then owns; either may be null.
     void placeSolverPanel(QWidget* keys, QWidget* blueDisplay);
-
-  protected:
-    void refresh() override;
-
-  private:
     QWidget* buildDisplayPanel();
     QWidget* buildBody();
     // The right-hand column: the statistics panel, and the solvers' place under it.
@@ -53,6 +57,8 @@ class ScientificWindow : public CalculatorWindow {
     StatisticsPanel* statistics_ = nullptr;
     QVBoxLayout* sideColumn_ = nullptr;
     StatisticsChartWindow* chart_ = nullptr;
+    SolverPanel* solvers_ = nullptr;
+    std::unique_ptr<QtSolverDialogs> solverDialogs_;
 };
 
 }  // namespace numeralia::app
