@@ -373,3 +373,33 @@ TEST(CalcDialogTools, LinearSystemTypedIntoItsGrid) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CalcSolverKeys, HexadecimalModeKeepsOnlyTheWholeNumberTools) {
+    Calculator calc;
+    calc.run("hexadecimalMode");
+    for (KeyId id : {KeyId::complexRectangular, KeyId::complexPolar, KeyId::quadraticEquation,
+                     KeyId::variations, KeyId::combinationsWithRepetition, KeyId::linearSystem,
+                     KeyId::interpolation, KeyId::magneticMoment, KeyId::temperature}) {
+        EXPECT_FALSE(calc.model.isEnabled(id)) << keyInfo(id).name;
+    }
+    for (KeyId id : {KeyId::integerDivision, KeyId::factorization, KeyId::blueDisplayClear,
+                     KeyId::reserved1, KeyId::reserved2}) {
+        EXPECT_TRUE(calc.model.isEnabled(id)) << keyInfo(id).name;
+    }
+    // "Fact" reads a typed hexadecimal number: &hFF is 255 = 3 · 5 · 17.
+    const CalculatorState& s = calc.run("hexDigitF hexDigitF Fact");
+    EXPECT_EQ(s.solver.blue.rectangular,
+              (Lines{"Descomposición factorial", "N = 255", "255 = 3 · 5 · 17"}));
+    // The Normal model has none of the tools.
+    SharedState shared;
+    RecordingSounds sounds;
+    const CalculatorModel normal(shared, sounds, CalculatorKind::Normal);
+    for (int id = static_cast<int>(KeyId::complexRectangular);
+         id <= static_cast<int>(KeyId::reserved2); ++id) {
+        EXPECT_FALSE(normal.hasKey(static_cast<KeyId>(id))) << keyInfo(static_cast<KeyId>(id)).name;
+    }
+}
+
+}  // namespace
