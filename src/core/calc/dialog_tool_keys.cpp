@@ -49,9 +49,7 @@ void linearSystemKey(CalculatorModel& m) {
     if (!form) return;
     // The system typed is offered again next time, even when it has no single solution,
     // so that the user can mend it.
-    if (form->size >= kFewestEquations && form->size <= kMostEquations &&
-        form->cells.size() == static_cast<std::size_t>(form->size * (form->size + 1)))
-        s.solver.lastSystem = *form;
+    if (isWellFormed(*form)) s.solver.lastSystem = *form;
     m.trap([&] {
         const LinearSolution solution = solveLinearSystem(*form);
         valueOrThrow(solution.outcome);

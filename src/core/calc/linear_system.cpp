@@ -105,12 +105,17 @@ LinearSystemForm resizedForm(const LinearSystemForm& form, int n) {
     out.size = n;
     out.cells.assign(static_cast<std::size_t>(n * (n + 1)), std::string());
     const int shared = std::min(n, form.size);
-    if (form.cells.size() != static_cast<std::size_t>(form.size * (form.size + 1))) return out;
+    if (!isWellFormed(form)) return out;
     for (int r = 0; r < shared; ++r) {
         for (int c = 0; c < shared; ++c) out.cell(r, c) = form.cell(r, c);
         out.cell(r, n) = form.cell(r, form.size);
     }
     return out;
+}
+
+bool isWellFormed(const LinearSystemForm& form) {
+    return form.size >= kFewestEquations && form.size <= kMostEquations &&
+           form.cells.size() == static_cast<std::size_t>(form.size * (form.size + 1));
 }
 
 std::optional<double> formValue(const std::string& field) {
@@ -138,9 +143,7 @@ std::string badFieldMessage(const LinearSystemForm& form, FormField field) {
 
 LinearSolution solveLinearSystem(const LinearSystemForm& form) {
     const int n = form.size;
-    if (n < kFewestEquations || n > kMostEquations ||
-        form.cells.size() != static_cast<std::size_t>(n * (n + 1)))
-        return {MathResult::failed(), {}};
+    if (!isWellFormed(form)) return {MathResult::failed(), {}};
     if (const auto bad = firstBadField(form)) {
         return {MathResult::reported(badFieldMessage(form, *bad)), {}};
     }

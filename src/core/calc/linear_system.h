@@ -33,6 +33,9 @@ struct LinearSystemForm {
 // coefficient Aij stays Aij and the term Ki stays Ki; new fields are empty.
 LinearSystemForm resizedForm(const LinearSystemForm& form, int n);
 
+// Whether the form has 2 to 10 equations and n·(n + 1) fields.
+bool isWellFormed(const LinearSystemForm& form);
+
 // The value of one field, or nothing for a text that is not a number.
 std::optional<double> formValue(const std::string& field);
 
