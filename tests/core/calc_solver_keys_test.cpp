@@ -259,8 +259,8 @@ TEST(CalcNumberTools, MagneticMomentAndInterpolation) {
     };
     for (const Row& row : rows) {
         Calculator calc;
-        calc.shared.statDataX = {0, 0, 1, 2, 3};
-        calc.shared.statDataY = {0, 0, 1, 8, 27};
+        calc.shared.statDataX = {0, 1, 2, 3};
+        calc.shared.statDataY = {0, 1, 8, 27};
         calc.shared.statCountX = calc.shared.statCountY = 4;
         const CalculatorState& s = calc.run(row.keys);
         EXPECT_EQ(s.numero, row.numero) << row.keys;
@@ -268,23 +268,31 @@ TEST(CalcNumberTools, MagneticMomentAndInterpolation) {
         EXPECT_EQ(s.solver.blue.polar, row.right) << row.keys;
     }
     Calculator calc;
-    calc.shared.statDataX = {0, 1, 2, 3};
-    calc.shared.statDataY = {0, 5, 7};
+    calc.shared.statDataX = {1, 2, 3};
+    calc.shared.statDataY = {5, 7};
     calc.shared.statCountX = 3;
     calc.shared.statCountY = 2;
     EXPECT_EQ(calc.run("1 intp").result, "Error: los datos no coinciden");
     calc.shared.statCountX = 1;
     calc.shared.statCountY = 1;
     EXPECT_EQ(calc.run("1 intp").result, "Error: Se necesitan al menos 2 puntos");
-    calc.shared.statDataX = {0, 1, 1};
+    calc.shared.statDataX = {1, 1};
     calc.shared.statCountX = calc.shared.statCountY = 2;
     EXPECT_EQ(calc.run("1 intp").result, "Error: Valores de X repetidos");
-    calc.shared.statDataX = {0, 1, 3};
+    calc.shared.statDataX = {1, 3};
     const CalculatorState& s = calc.run("2 intp");
     EXPECT_EQ(s.numero, "6");
     EXPECT_EQ(s.func, "intp");
     EXPECT_EQ(s.solver.blue.rectangular,
               (Lines{"Interpolación de Lagrange", "Puntos = 2", "x = 2"}));
+
+    // The points as the statistics keys store them.
+    Calculator entered;
+    EXPECT_EQ(entered
+                  .run("0 statEnterX 1 statEnterX 2 statEnterX 3 statEnterX 0 statEnterY "
+                       "1 statEnterY 8 statEnterY 2 7 statEnterY 1,5 interpolation")
+                  .numero,
+              "3,375");
 }
 
 TEST(CalcDialogTools, TemperatureConversionChosenInItsDialog) {

@@ -11,6 +11,7 @@
 #include "core/calc/interpolation.h"
 #include "core/calc/scientific_keys.h"
 #include "core/calc/solver_keys.h"
+#include "core/calc/statistics_keys.h"
 
 namespace numeralia::calc {
 
@@ -50,13 +51,6 @@ std::vector<std::string> countLines(const std::string& name, const std::string& 
     for (std::size_t at = 0; at < digits.size(); at = at == 0 ? first : at + kDigitsPerLine)
         lines.push_back(digits.substr(at, at == 0 ? first : kDigitsPerLine));
     return lines;
-}
-
-// The statistics entries 1 .. count of a list (entry k lives in slot k).
-std::span<const double> statEntries(const std::vector<double>& list, int count) {
-    if (count <= 0) return {};
-    if (list.size() <= static_cast<std::size_t>(count)) throw CalcFailure{};
-    return std::span<const double>(list).subspan(1, static_cast<std::size_t>(count));
 }
 
 }  // namespace
@@ -107,8 +101,8 @@ void interpolationKey(CalculatorModel& m) {
     CalculatorState& s = m.mutableState();
     const SharedState& shared = m.sharedState();
     m.functionFrame("intp", [&](double x) {
-        const auto xs = statEntries(shared.statDataX, shared.statCountX);
-        const auto ys = statEntries(shared.statDataY, shared.statCountY);
+        const StatData xs = statDataX(shared);
+        const StatData ys = statDataY(shared);
         const double y = valueOrThrow(lagrangeInterpolation(xs, ys, x));
         abandonEntries(s.solver);
         showInBlueDisplay(s.solver,
