@@ -11,7 +11,7 @@ constexpr const char* kStyle = R"(
 QFrame#blueDisplay { background: transparent; }
 QListWidget {
     background: #1e4f8f; color: #f1faee; border: 1px solid #0f2d52; border-radius: 6px;
-    font-family: monospace; font-size: 9pt; padding: 2px;
+    font-size: 9pt; padding: 2px;
 }
 )";
 
@@ -22,13 +22,17 @@ QListWidget* list(const char* name, QWidget* parent) {
     // Clicking a line leaves the keyboard focus on "=".
     l->setFocusPolicy(Qt::NoFocus);
     l->setSelectionMode(QAbstractItemView::NoSelection);
-    l->setUniformItemSizes(true);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A line longer than the list is wide goes on in the next row (a factorisation, an
+    // equation of a system), so nothing needs scrolling sideways.
+    l->setWordWrap(true);
+    l->setTextElideMode(Qt::ElideNone);
+    l->setResizeMode(QListView::Adjust);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return l;
 }
 
-// Shows the lines, the first one (the heading) in bold; a long line's whole text is also
-// its tool tip.
+// Shows the lines, the first one (the heading) in bold; each line's whole text is also its
+// tool tip.
 void showLines(QListWidget* l, const std::vector<std::string>& lines) {
     if (static_cast<std::size_t>(l->count()) == lines.size()) {
         bool same = true;
@@ -64,8 +68,7 @@ BlueDisplayView::BlueDisplayView(QPushButton* clearKey, QWidget* parent) : QFram
     if (clearKey) {
         clearKey->setParent(this);
         clearKey->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        clearKey->setMinimumWidth(32);
-        clearKey->setMaximumWidth(40);
+        clearKey->setMaximumWidth(36);
         row->addWidget(clearKey);
     }
     hide();

@@ -112,6 +112,9 @@ void ScientificWindow::placeSolverPanel(QWidget* keys, QWidget* blueDisplay) {
         keys->setParent(centralWidget());
         sideColumn_->addWidget(keys);
     }
+    if (QPushButton* clear = keypad().button(KeyId::blueDisplayClear)) {
+        clear->setMinimumWidth(28);  // a narrow key beside the blue display's lists
+    }
     if (blueDisplay) {
         // The grey data displays and the blue display share the height the keys leave: the
         // blue display's minimum height holds, its lists' default size does not.
