@@ -19,12 +19,6 @@ using calc::KeyId;
 
 namespace {
 
-QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
 // Runs `answer` on the dialog that the next click opens, once it is on the screen.
 template <class Dialog, class Answer>
 void answerNextDialog(Answer answer) {

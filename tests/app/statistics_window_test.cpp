@@ -33,12 +33,6 @@ using calc::KeyId;
 
 namespace {
 
-QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-
 // The values of the first bar set of a chart, or of its scatter points' y.
 QList<qreal> bars(QChartView* view) {
     for (QAbstractSeries* s : view->chart()->series()) {

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QLineEdit>
+#include <QListWidget>
 #include <string_view>
 
 #include "../core/fake_platform.h"
@@ -110,6 +111,13 @@ inline void choose(QMenu* menu, const QString& text) {
         }
     }
     QFAIL(qPrintable(QStringLiteral("no entry %1").arg(text)));
+}
+
+// The texts of a list's lines.
+inline QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
 }
 
 inline QString qs(std::string_view text) {
