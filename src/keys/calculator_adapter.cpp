@@ -76,7 +76,6 @@ std::string CalculatorAdapter::perform(std::string_view line) {
         model_->paste(line.substr(6));
         return {};
     }
-
     if (SolverScript::handles(line)) return solverScript_.perform(line);
     return pressKey(line);
 }
