@@ -294,6 +294,20 @@ TEST(CalcHelp, TextsNameTheMessagesTheirKeyGives) {
         {KeyId::power, "2 changeSign power 0,5 equals"},
         {KeyId::exponent, "1 exponent 309"},
         {KeyId::times, "1 exponent 200 times 1 exponent 200 equals"},
+        {KeyId::statMeanX, "statMeanX"},
+        {KeyId::statDeviationY, "statDeviationY"},
+        {KeyId::statSampleDeviationX, "1 statEnterX statSampleDeviationX"},
+        {KeyId::statSumXY, "1 statEnterX statSumXY"},
+        {KeyId::statSlope, "1 statEnterX 1 statEnterY 1 statEnterX 2 statEnterY statSlope"},
+        {KeyId::statDetermination,
+         "1 statEnterX 1 statEnterY 2 statEnterX 1 statEnterY statDetermination"},
+        {KeyId::statEstimateX,
+         "1 statEnterX 1 statEnterY 2 statEnterX 1 statEnterY 5 statEstimateX"},
+        {KeyId::statWeightedMeanX, "1 statEnterX 0 statEnterY statWeightedMeanX"},
+        {KeyId::statWeightedDeviationX,
+         "1 statEnterX 1 changeSign statEnterY statWeightedDeviationX"},
+        {KeyId::polygonArea, "1 statEnterX 1 statEnterY polygonArea"},
+        {KeyId::statDeleteEntry, "1 statEnterX 5 statDeleteEntry"},
     };
     for (const Row& row : rows) {
         Calculator calc;
@@ -301,6 +315,17 @@ TEST(CalcHelp, TextsNameTheMessagesTheirKeyGives) {
         ASSERT_TRUE(message.starts_with("Error: ")) << row.script << " gave " << message;
         EXPECT_TRUE(contains(keyHelpText(row.key), "«" + message + "»"))
             << keyInfo(row.key).name << " lacks " << message;
+    }    // The 201st entry of a list is refused.
+    for (KeyId entry : {KeyId::statEnterX, KeyId::statEnterY}) {
+        Calculator calc;
+        for (int k = 0; k < 201; ++k) {
+            calc.model.press(KeyId::digit1);
+            calc.model.press(entry);
+        }
+        const std::string message = calc.model.state().result;
+        ASSERT_EQ(message, "Error: Parada crítica");
+        EXPECT_TRUE(contains(keyHelpText(entry), "«" + message + "»"));
+        EXPECT_TRUE(contains(keyHelpText(entry), "hasta un máximo de 200 entradas"));
     }
 }
 

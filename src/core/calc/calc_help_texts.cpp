@@ -131,7 +131,8 @@ const KeyHelpText kKeys[] = {
      "Multiplicación. Ejemplo: [2,5],[x],[4],[=]  da como resultado 10. Como todas las "
      "operaciones, se calcula de izquierda a derecha y sin prioridad: [2],[+],[3],[x],[4],[=]  "
      "da como resultado 20. Un resultado mayor que 1,79769313486232E+308 da «Error: Parada "
-     "crítica». TECLADO: la tecla  ' * '  realiza el mismo efecto."},
+     "crítica». TECLADO: la tecla  ' * '  realiza el mismo efecto (la X del teclado introduce "
+     "datos estadísticos)."},
     {KeyId::divide,
      "División: el primer número dividido por el segundo. Ejemplo: [7],[/],[2],[=]  da como "
      "resultado 3,5. Dividir por cero no es posible: [5],[/],[0],[=]  da el mensaje «Error: "
@@ -424,6 +425,146 @@ const KeyHelpText kKeys[] = {
      "pts, 166,386 pts son 1 euro. Un factor de cambio sin definir o igual a 0 da «Error: "
      "Parada crítica». No está disponible en modo Hexadecimal. TECLADO: la tecla  ' W '  "
      "realiza el mismo efecto."},
+
+    // Statistics and polygon area.
+    {KeyId::statEnterX,
+     "Introducción de datos estadísticos X: añade el número de la pantalla principal a la "
+     "lista de datos X, que lo muestra numerado en la pantalla auxiliar de datos gris de la "
+     "izquierda; la pantalla N cuenta los datos, la línea de información repite el número y la "
+     "pantalla principal vuelve a 0 para el siguiente. Ejemplo: [2],[«  X],[4],[«  X],[X m]  "
+     "da como resultado 3. Se pueden almacenar hasta un máximo de 200 entradas de Datos X; la "
+     "siguiente da «Error: Parada crítica» y no se guarda. Los datos se conservan mientras el "
+     "programa está abierto, también al cambiar de calculadora, y Archivo, Guardar Est. los "
+     "guarda en un archivo. TECLADO: la tecla  ' X '  realiza el mismo efecto."},
+    {KeyId::statEnterY,
+     "Introducción de datos estadísticos Y o de frecuencias: añade el número de la pantalla "
+     "principal a la lista de datos Y, que lo muestra numerado en la pantalla auxiliar de datos "
+     "gris de la derecha. Cada dato Y forma pareja con el dato X del mismo número (Σ xy, "
+     "regresión lineal, Area, intp), o es la frecuencia de ese dato X (las teclas X m y σ X n "
+     "de la fila de las frecuencias). Ejemplo: [4],[Y  »],[6],[Y  »],[Y m]  da como resultado "
+     "5. Se pueden almacenar hasta un máximo de 200 entradas de Datos Y; la siguiente da "
+     "«Error: Parada crítica» y no se guarda. TECLADO: la tecla  ' Y '  realiza el mismo "
+     "efecto."},
+    {KeyId::statSumX,
+     "Funciones estadísticas para X: sumatoria de los datos X, Σ x. Ejemplo: "
+     "[2],[«  X],[4],[«  X],[Σ x]  da como resultado 6. Sin datos da 0. La línea de "
+     "información no cambia."},
+    {KeyId::statSumY,
+     "Funciones estadísticas para Y: sumatoria de los datos Y, Σ y. Ejemplo: "
+     "[4],[Y  »],[6],[Y  »],[Σ y]  da como resultado 10. Sin datos da 0. La línea de "
+     "información no cambia."},
+    {KeyId::statSumXY,
+     "Funciones estadísticas para XY: sumatoria de los productos de cada dato X por el dato Y "
+     "del mismo número, Σ x·y. Ejemplo, con X = 1, 2, 3 e Y = 4, 5, 6: "
+     "[1],[«  X],[2],[«  X],[3],[«  X],[4],[Y  »],[5],[Y  »],[6],[Y  »],[Σ xy]  da como "
+     "resultado 32. Las dos listas han de tener el mismo número de datos; si no, da «Error: los "
+     "datos no coinciden». Sin datos da 0."},
+    {KeyId::statDeleteEntry,
+     "Borrado de un dato: escriba su número k y pulse la tecla. Se borra el dato k de las dos "
+     "listas, X e Y (de la que lo tenga, si una es más corta), los siguientes avanzan un puesto "
+     "y se renumeran, y las sumas se corrigen. Ejemplo: "
+     "[10],[«  X],[20],[«  X],[30],[«  X],[2],[ Borrar dato nº],[Σ x]  da como resultado 40. "
+     "Un número mayor que el de la pantalla N, 0, negativo o con decimales no borra nada: "
+     "[1],[«  X],[5],[ Borrar dato nº]  da el mensaje «Error: Dato Nº 5 no valido»."},
+    {KeyId::statClear,
+     "Borrado de todos los datos estadísticos: vacía las listas X e Y y las pantallas "
+     "auxiliares de datos grises, pone a 0 las sumas y la pantalla N, y deja 0 en la pantalla "
+     "principal y en la línea de información. Para conservar los datos antes, use Archivo, "
+     "Guardar Est."},
+    {KeyId::statSumX2,
+     "Funciones estadísticas para X: sumatoria de los cuadrados de los datos X, Σ x². Ejemplo: "
+     "[2],[«  X],[4],[«  X],[Σ x²]  da como resultado 20. Sin datos da 0."},
+    {KeyId::statMeanX,
+     "Funciones estadísticas para X: media de los datos X, Σ x / N. Ejemplo: "
+     "[2],[«  X],[4],[«  X],[X m]  da como resultado 3. Sin datos da «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statDeviationX,
+     "Funciones estadísticas para X: desviación estándar de la población X, la raíz de la "
+     "media de los cuadrados de las diferencias con la media (divisor N). Ejemplo: "
+     "[2],[«  X],[4],[«  X],[σ x n]  da como resultado 1. Sin datos da «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statSampleDeviationX,
+     "Funciones estadísticas para X: desviación estándar de la muestra X, con divisor N − 1, "
+     "la que estima la desviación de una población a partir de una muestra. Ejemplo: "
+     "[2],[«  X],[4],[«  X],[σ x n-1]  da como resultado 1,4142135623731. Necesita al menos "
+     "dos datos: con uno da «Error: Se necesitan al menos 2 datos», y sin datos «Error: No hay "
+     "datos estadísticos»."},
+    {KeyId::statSumY2,
+     "Funciones estadísticas para Y: sumatoria de los cuadrados de los datos Y, Σ y². Ejemplo: "
+     "[4],[Y  »],[6],[Y  »],[Σ y²]  da como resultado 52. Sin datos da 0."},
+    {KeyId::statMeanY,
+     "Funciones estadísticas para Y: media de los datos Y, Σ y / N. Ejemplo: "
+     "[4],[Y  »],[6],[Y  »],[Y m]  da como resultado 5. Sin datos da «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statDeviationY,
+     "Funciones estadísticas para Y: desviación estándar de la población Y (divisor N). "
+     "Ejemplo: [4],[Y  »],[6],[Y  »],[σ y n]  da como resultado 1. Sin datos da «Error: No hay "
+     "datos estadísticos»."},
+    {KeyId::statSampleDeviationY,
+     "Funciones estadísticas para Y: desviación estándar de la muestra Y (divisor N − 1). "
+     "Ejemplo: [4],[Y  »],[6],[Y  »],[σ y n-1]  da como resultado 1,4142135623731. Necesita al "
+     "menos dos datos: con uno da «Error: Se necesitan al menos 2 datos», y sin datos «Error: "
+     "No hay datos estadísticos»."},
+    {KeyId::statCount,
+     "Población: el número de datos estadísticos, el mayor de los dos recuentos (X e Y), el "
+     "mismo que muestra la pantalla N. Ejemplo: [2],[«  X],[4],[«  X],[7],[Y  »],[N]  da como "
+     "resultado 2."},
+    {KeyId::statWeightedMeanX,
+     "Funciones estadísticas para XY: valor medio de X con sus frecuencias. Cada dato X cuenta "
+     "tantas veces como indica el dato Y del mismo número: Σ(n·x) / Σn. Ejemplo, el 1 tres "
+     "veces y el 5 una: [1],[«  X],[3],[Y  »],[5],[«  X],[1],[Y  »],[X m]  da como resultado "
+     "2. Mensajes: «Error: los datos no coinciden» si las dos listas no tienen el mismo número "
+     "de datos, «Error: Frecuencia negativa en los datos Y», «Error: La suma de las "
+     "frecuencias es 0» y, sin datos, «Error: No hay datos estadísticos»."},
+    {KeyId::statWeightedDeviationX,
+     "Funciones estadísticas para XY: desviación típica de X con sus frecuencias, los datos Y "
+     "del mismo número: √(Σ n·(x − media)² / Σn). Ejemplo, el 1 tres veces y el 5 una: "
+     "[1],[«  X],[3],[Y  »],[5],[«  X],[1],[Y  »],[σ X n]  da como resultado "
+     "1,73205080756888. Mensajes: «Error: los datos no coinciden», «Error: Frecuencia negativa "
+     "en los datos Y», «Error: La suma de las frecuencias es 0» y «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statSlope,
+     "Regresión lineal: coeficiente de X, la pendiente a de la recta de mínimos cuadrados "
+     "y = a·x + b que mejor se ajusta a los pares de datos (X, Y). Ejemplo, con los puntos "
+     "(1, 3) y (2, 5): [1],[«  X],[3],[Y  »],[2],[«  X],[5],[Y  »],[a]  da como resultado 2. "
+     "Mensajes: «Error: los datos no coinciden» (distinto número de datos X e Y), «Error: "
+     "Todos los datos X son iguales» (recta vertical) y, sin datos, «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statIntercept,
+     "Regresión lineal: ordenada en el origen, el término b de la recta de mínimos cuadrados "
+     "y = a·x + b. Ejemplo, con los puntos (1, 3) y (2, 5): "
+     "[1],[«  X],[3],[Y  »],[2],[«  X],[5],[Y  »],[b]  da como resultado 1. Mensajes: «Error: "
+     "los datos no coinciden», «Error: Todos los datos X son iguales» y «Error: No hay datos "
+     "estadísticos»."},
+    {KeyId::statDetermination,
+     "Regresión lineal: coeficiente crítico r², el cuadrado del coeficiente de correlación "
+     "lineal, entre 0 y 1; cuanto más cerca de 1, mejor se ajustan los puntos a la recta. "
+     "Ejemplo, con los puntos (1, 1), (2, 3) y (3, 2): "
+     "[1],[«  X],[1],[Y  »],[2],[«  X],[3],[Y  »],[3],[«  X],[2],[Y  »],[r ²]  da como "
+     "resultado 0,25. Mensajes: «Error: los datos no coinciden», «Error: Todos los datos X son "
+     "iguales», «Error: Todos los datos Y son iguales» y «Error: No hay datos estadísticos»."},
+    {KeyId::statEstimateX,
+     "Regresión lineal: valor estimado de X para el valor de Y escrito en la pantalla, según "
+     "la recta de mínimos cuadrados: x = (y − b) / a. Ejemplo, con los puntos (1, 3) y (2, 5), "
+     "para y = 7: [1],[«  X],[3],[Y  »],[2],[«  X],[5],[Y  »],[7],[EoX]  da como resultado 3. "
+     "Una recta horizontal no da ningún valor: «Error: Pendiente nula (a = 0)». Otros "
+     "mensajes: «Error: los datos no coinciden», «Error: Todos los datos X son iguales» y "
+     "«Error: No hay datos estadísticos»."},
+    {KeyId::statEstimateY,
+     "Regresión lineal: valor estimado de Y para el valor de X escrito en la pantalla, según "
+     "la recta de mínimos cuadrados: y = a·x + b. Ejemplo, con los puntos (1, 3) y (2, 5), "
+     "para x = 4: [1],[«  X],[3],[Y  »],[2],[«  X],[5],[Y  »],[4],[EoY]  da como resultado 9. "
+     "Mensajes: «Error: los datos no coinciden», «Error: Todos los datos X son iguales» y "
+     "«Error: No hay datos estadísticos»."},
+    {KeyId::polygonArea,
+     "Area de un Polígono por el método de los trapecios: los vértices son los pares (X, Y) de "
+     "los datos estadísticos, en el orden en que se introdujeron. Los vértices han de "
+     "introducirse en el orden en que se dibujaría el polígono sin levantar el lápiz del "
+     "papel, empezando por cualquiera de ellos; el último se une al primero. Ejemplo, el "
+     "triángulo (0, 0), (4, 0), (0, 3): "
+     "[0],[«  X],[0],[Y  »],[4],[«  X],[0],[Y  »],[0],[«  X],[3],[Y  »],[Area]  da como "
+     "resultado 6. Mensajes: «Error: Un polígono necesita al menos 3 vértices», «Error: los "
+     "datos no coinciden» y «Error: No hay datos estadísticos»."},
 };
 
 
@@ -484,6 +625,16 @@ const DisplayHelpText kDisplays[] = {
      "mostrado la pantalla principal y, sangradas, las funciones pulsadas, hasta 500 "
      "anotaciones. Al elegir una línea, su número vuelve a la pantalla principal y la lista se "
      "oculta."},
+    {"dataX", "Pantalla auxiliar de datos X",
+     "Pantalla auxiliar de Datos Gris de los datos X: cada dato introducido con «  X, numerado "
+     "(1)    2,5). Al borrar un dato, los siguientes se renumeran. Los mismos datos muestran el "
+     "Gráfico-EST. y la impresión de Estadística."},
+    {"dataY", "Pantalla auxiliar de datos Y",
+     "Pantalla auxiliar de Datos Gris de los datos Y o frecuencias: cada dato introducido con "
+     "Y  », numerado. El dato Y de un número forma pareja con el dato X del mismo número."},
+    {"num", "Número de datos (N)",
+     "Número de Datos Estadísticos almacenados: el mayor de los dos recuentos, el de los datos "
+     "X y el de los datos Y. Cada lista admite hasta 200 datos."},
     {"statusDate", "Barra de estado", kStatusBar},
     {"statusTime", "Barra de estado", kStatusBar},
     {"statusCaps", "Barra de estado", kStatusBar},
