@@ -428,6 +428,62 @@ TEST(CalcHelp, EveryWorkedExampleIsWhatTheCalculatorDoes) {
     }
 }
 
+// ---- Finding elements, and the key that opens the window ----
+
+TEST(CalcHelp, ElementsAreFoundByKindAndName) {
+    struct Row {
+        HelpKind kind;
+        const char* name;
+        const char* found;  // its name, or nullptr for none
+    };
+    const Row rows[] = {
+        {HelpKind::Key, "memoryRecall3", "memoryRecall3"},
+        {HelpKind::Display, "numero", "numero"},
+        {HelpKind::Display, "m2", "m2"},
+        {HelpKind::MenuEntry, "A&yuda", "A&yuda"},
+        {HelpKind::MenuEntry, "Ayuda", "A&yuda"},
+        {HelpKind::MenuEntry, "Gráfico-EST.", "Gráfico-EST."},
+        {HelpKind::Key, "numero", nullptr},
+        {HelpKind::Display, "memoryRecall3", nullptr},
+        {HelpKind::MenuEntry, "Salir", nullptr},
+    };
+    for (const Row& row : rows) {
+        const HelpElement* e = findHelpElement(row.kind, row.name);
+        if (!row.found) {
+            EXPECT_EQ(e, nullptr) << row.name;
+        } else {
+            ASSERT_NE(e, nullptr) << row.name;
+            EXPECT_EQ(e->name, row.found);
+            EXPECT_EQ(e->kind, row.kind);
+        }
+    }
+    EXPECT_EQ(findHelpElement(HelpKind::Key, "pi")->caption, "π");
+    EXPECT_EQ(findHelpElement(HelpKind::MenuEntry, "A&cerca de...")->caption, "Acerca de...");
+}
+
+TEST(CalcHelp, F1OpensHelpOnlyWhereNoKeyClaimsIt) {
+    struct Row {
+        CalculatorKind kind;
+        int keyCode;
+        int shiftState;
+        bool opens;
+    };
+    const Row rows[] = {
+        {CalculatorKind::Normal, kVkF1, 0, true},
+        {CalculatorKind::Normal, kVkF1, kShiftBit, true},
+        {CalculatorKind::Normal, kVkF1, kCtrlBit | kAltBit, true},
+        {CalculatorKind::Normal, kVkF1 + 1, 0, false},
+        {CalculatorKind::Normal, kVkF1 + 4, 0, false},  // F5 is the square root there
+        {CalculatorKind::Scientific, kVkF1, 0, false},  // "log"
+        {CalculatorKind::Scientific, kVkF1, kShiftBit, false},
+        {CalculatorKind::Scientific, kVkF1, kCtrlBit, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(opensHelp(keyboardTables(row.kind), row.keyCode, row.shiftState), row.opens)
+            << static_cast<int>(row.kind) << " " << row.keyCode << " " << row.shiftState;
+    }
+}
+
 // ---- Search ----
 
 std::vector<std::string> names(const std::vector<HelpElement>& found) {

@@ -297,10 +297,18 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    const KeyStroke stroke = keyStroke(*keyEvent);
+    const calc::KeyboardTables& tables = calc::keyboardTables(model_.kind());
     const std::vector<KeyId> keys =
-        keysPressed(keyStroke(*keyEvent), calc::keyboardTables(model_.kind()),
-                    calc::isHexadecimalMode(model_.state()));
-    if (keys.empty()) return false;
+        keysPressed(stroke, tables, calc::isHexadecimalMode(model_.state()));
+    if (keys.empty()) {
+        // F1 where no key of this model claims it opens the Help window.
+        if (!calc::opensHelp(tables, stroke.keyCode, stroke.shiftState) ||
+            !context_.windows.isRegistered(WindowId::Help))
+            return false;
+        context_.windows.show(WindowId::Help);
+        return true;
+    }
     for (KeyId id : keys) runKey(id, true);
     return true;
 }

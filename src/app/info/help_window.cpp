@@ -18,11 +18,8 @@ HelpWindow::HelpWindow(const QString& title, const QString& html, QSize sizeInEm
     : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    browser_ = new QTextBrowser;
+    browser_ = newHelpTextBox();
     browser_->setObjectName(QStringLiteral("ayuda"));
-    browser_->setOpenLinks(false);
-    browser_->document()->setDocumentMargin(14);
-    browser_->document()->setDefaultStyleSheet(QString::fromLatin1(kStyleSheet));
     browser_->setHtml(html);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,6 +29,14 @@ HelpWindow::HelpWindow(const QString& title, const QString& html, QSize sizeInEm
 }
 
 QString HelpWindow::plainText() const { return browser_->toPlainText(); }
+
+QTextBrowser* newHelpTextBox(QWidget* parent) {
+    auto* box = new QTextBrowser(parent);
+    box->setOpenLinks(false);
+    box->document()->setDocumentMargin(14);
+    box->document()->setDefaultStyleSheet(QString::fromLatin1(kStyleSheet));
+    return box;
+}
 
 QString helpParagraph(const char* text, bool bold) {
     // The blanks of the text are kept as they are written.

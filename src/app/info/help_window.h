@@ -24,6 +24,10 @@ private:
     QTextBrowser* browser_ = nullptr;
 };
 
+// The text box of a help window: read-only, selectable, with the look every help window
+// shares (margins, headings, paragraphs).
+QTextBrowser* newHelpTextBox(QWidget* parent = nullptr);
+
 // A paragraph of plain text as help text: special characters escaped, blanks kept,
 // optionally bold.
 QString helpParagraph(const char* text, bool bold = false);

@@ -2,6 +2,7 @@
 
 #include "app/bank/bank_help_window.h"
 #include "app/bank/bank_window.h"
+#include "app/calc/calc_help_window.h"
 #include "app/calc/normal_window.h"
 #include "app/calc/preferences_window.h"
 #include "app/calc/scientific_window.h"
@@ -28,6 +29,7 @@ void registerWindows(AppContext& context) {
     windows.registerWindow(WindowId::ProgramMenu, [&context] { return new ProgramMenuWindow(context); });
     windows.registerWindow(WindowId::Scientific, [&context] { return new ScientificWindow(context); });
     windows.registerWindow(WindowId::Normal, [&context] { return new NormalWindow(context); });
+    windows.registerWindow(WindowId::Help, [&context] { return new CalcHelpWindow(context); });
     windows.registerWindow(WindowId::Bank, [&context] { return new BankWindow(context); });
     windows.registerWindow(WindowId::BankHelp, [] { return new BankHelpWindow; });
     windows.registerWindow(WindowId::Converter, [&context] { return new ConverterWindow(context); });

@@ -190,6 +190,18 @@ const std::vector<HelpElement>& helpElements() {
     return all;
 }
 
+const HelpElement* findHelpElement(HelpKind kind, std::string_view name) {
+    std::string wanted, candidate;
+    if (kind == HelpKind::MenuEntry) name = stripAmpersand(name, wanted);
+    for (const HelpElement& e : helpElements()) {
+        if (e.kind != kind) continue;
+        const std::string_view own =
+            kind == HelpKind::MenuEntry ? stripAmpersand(e.name, candidate) : e.name;
+        if (own == name) return &e;
+    }
+    return nullptr;
+}
+
 std::vector<HelpElement> searchHelp(std::string_view query) {
     std::vector<std::string> words;
     std::istringstream in(foldForSearch(query));

@@ -38,6 +38,9 @@ std::string helpText(const HelpElement& element);
 // entries.
 const std::vector<HelpElement>& helpElements();
 
+// The element of that kind and name (a menu entry with or without its "&"), or nullptr.
+const HelpElement* findHelpElement(HelpKind kind, std::string_view name);
+
 // The elements whose caption or text contains every word of the query, ignoring case and
 // accents ("funcion" finds "Función"): first those whose caption holds all the words, then
 // the others, each group in the order of helpElements(). Empty for a blank query.

@@ -147,6 +147,10 @@ std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t chara
     return std::nullopt;
 }
 
+bool opensHelp(const KeyboardTables& tables, int keyCode, int shiftState) {
+    return keyCode == kVkF1 && !matchKeyDown(tables, keyCode, shiftState);
+}
+
 std::optional<int> keyCodeByName(std::string_view name) {
     if (name.size() == 1) {
         const unsigned char c = static_cast<unsigned char>(name[0]);

@@ -50,6 +50,10 @@ std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t chara
 std::optional<KeyId> matchCharacter(const KeyboardTables& tables, char32_t character,
                                     bool hexadecimalMode);
 
+// Whether the key opens the calculator's Help window: F1, where the model's key-down table
+// gives F1 to no key (the Normal model; the Scientific model's F1 is "log").
+bool opensHelp(const KeyboardTables& tables, int keyCode, int shiftState);
+
 // The virtual-key code of a key name: a letter or digit ("V", "1"), "F1" to "F12",
 // "Backspace". nullopt for an unknown name.
 std::optional<int> keyCodeByName(std::string_view name);
