@@ -108,7 +108,7 @@ const KeyHelpText kKeys[] = {
      "mayores que 10000 y los menores que 0,00001 se muestran en notación exponencial: con 3 "
      "decimales, 123456,789 se muestra 1,235E+5. Un 0, un número negativo, no entero o mayor "
      "que 15 no cambia nada. El número elegido dura hasta que se cierra la ventana de la "
-     "calculadora. π, 2π, las constantes y las Memorias de Transito se muestran siempre con "
+     "calculadora. π, 2π, las constantes y las Memorias de Tránsito se muestran siempre con "
      "todas sus cifras."},
     {KeyId::music,
      "Vuelve a hacer sonar el último aviso sonoro del programa, el que haya dado en esta sesión "
@@ -275,8 +275,8 @@ const KeyHelpText kKeys[] = {
      "Hexadecimal."},
     {KeyId::fractionalPart,
      "Parte fraccionaria: las cifras decimales del número de la pantalla, con su signo. "
-     "Ejemplo: [2,75],[Frac]  da como resultado 0,75, y -2,75 da -0,75. Int o Fix más Frac "
-     "reconstruyen el número. No está disponible en modo Hexadecimal."},
+     "Ejemplo: [2,75],[Frac]  da como resultado 0,75, y -2,75 da -0,75. Fix más Frac "
+     "dan de nuevo el número. No está disponible en modo Hexadecimal."},
     {KeyId::fixPart,
      "Parte entera: el número de la pantalla sin sus decimales, redondeado hacia el cero. "
      "Ejemplo: [2,1],[±],[Fix]  da como resultado -2 (Int daría -3). No está disponible en modo "
@@ -288,7 +288,7 @@ const KeyHelpText kKeys[] = {
      "No está disponible en modo Hexadecimal. TECLADO: la tecla  ' P '  realiza el mismo "
      "efecto."},
     {KeyId::twoPi,
-     "Dos veces π: pone en la pantalla principal 6,28318530717959 (la circunferencia entera en "
+     "Dos veces π: pone en la pantalla principal 6,28318530717959 (una vuelta completa en "
      "radianes), con todas sus cifras. Ejemplo: [2π],[/],[4],[=]  da como resultado "
      "1,5707963267949. No está disponible en modo Hexadecimal."},
     {KeyId::random,
@@ -557,7 +557,7 @@ const KeyHelpText kKeys[] = {
      "Mensajes: «Error: los datos no coinciden», «Error: Todos los datos X son iguales» y "
      "«Error: No hay datos estadísticos»."},
     {KeyId::polygonArea,
-     "Area de un Polígono por el método de los trapecios: los vértices son los pares (X, Y) de "
+     "Área de un polígono por el método de los trapecios: los vértices son los pares (X, Y) de "
      "los datos estadísticos, en el orden en que se introdujeron. Los vértices han de "
      "introducirse en el orden en que se dibujaría el polígono sin levantar el lápiz del "
      "papel, empezando por cualquiera de ellos; el último se une al primero. Ejemplo, el "
@@ -617,7 +617,7 @@ const DisplayHelpText kDisplays[] = {
      "programa y el lugar donde se guardan sus preferencias."},
     {"Image3", "Indicador de error",
      "Indicador de error: la cara sonríe mientras todo va bien, se asusta ante un cálculo "
-     "imposible («Error: Parada crítica») y se preocupa cuando una tecla rechaza el número "
+     "imposible («Error: Parada crítica») y pone cara de duda cuando una tecla rechaza el número "
      "(cualquier otro mensaje «Error: ...»); si los sonidos están activados, el error suena "
      "además. Vuelve a sonreír al escribir la siguiente cifra o al pulsar AC."},
     {"Combo1", "Lista del Historial",
@@ -647,7 +647,8 @@ const DisplayHelpText kDisplays[] = {
 
 const MenuHelpText kMenus[] = {
     {"Abrir Est.",
-     "Abre un archivo de datos estadísticos (extensión .DAT, en la carpeta de documentos): sus "
+     "Abre un archivo de datos estadísticos (extensión .DAT; el diálogo empieza en la carpeta de "
+     "documentos): sus "
      "datos X e Y pasan a las pantallas auxiliares de datos grises y a las teclas estadísticas. "
      "Si la calculadora ya tiene datos, pregunta antes de sustituirlos. El archivo se lee "
      "entero o no se lee: si tiene algún fallo, un mensaje indica la línea y el motivo, y los "
@@ -659,8 +660,7 @@ const MenuHelpText kMenus[] = {
      "recta de regresión, su ecuación y r². Se vuelve a dibujar con cada tecla mientras está "
      "abierta, y sus gráficos pueden guardarse como imagen PNG o SVG."},
     {"Guardar Est.",
-     "Guarda los datos estadísticos X e Y en un archivo de texto (extensión .DAT, en la carpeta "
-     "de documentos), que Abrir Est. vuelve a leer con todas sus cifras. Sin datos, lo "
+     "Guarda los datos estadísticos X e Y en un archivo de texto (extensión .DAT), que Abrir Est. vuelve a leer con todas sus cifras. Sin datos, lo "
      "indica y no guarda nada."},
     {"Estadística",
      "Imprime la tabla de datos estadísticos X e Y y los resultados estadísticos (sumas, "
@@ -672,7 +672,7 @@ const MenuHelpText kMenus[] = {
     {"Normal",
      "Cambia a la calculadora Normal, más sencilla: se cierra esta ventana, con su pantalla, la "
      "operación en curso y el Historial, y se abre la Normal. Las memorias, las Memorias de "
-     "Transito, el IVA y las monedas se conservan. El Menú de Programas abrirá desde entonces "
+     "Tránsito, el IVA y las monedas se conservan. El Menú de Programas abrirá desde entonces "
      "la calculadora Normal, también en las sesiones siguientes."},
     {"Científica",
      "Calculadora Científica, el modelo de esta ventana, que queda marcado en el menú: elegirla "
@@ -683,29 +683,28 @@ const MenuHelpText kMenus[] = {
      "vuelve a los valores de fábrica (euro, pts, 166,386 y sonidos activados), Guardar "
      "conserva los cambios y Cancelar los deshace."},
     {"Alarma",
-     "Abre el Despertador: una alarma a la hora programada, que suena hasta que se para o se "
-     "pospone. TECLADO: CTRL + A."},
+     "Abre la Alarma: un despertador que avisa a la hora programada con Set; el aviso puede "
+     "pararse o posponerse cinco minutos. TECLADO: CTRL + A."},
     {"Conversión",
      "Abre las Conversiones Numéricas de Magnitudes Físicas: los factores de conversión entre "
      "las unidades de 30 magnitudes, que pueden pasarse a la calculadora a través de las "
-     "Memorias de Transito R1 a R3. TECLADO: CTRL + C."},
+     "Memorias de Tránsito R1 a R3. TECLADO: CTRL + C."},
     {"Operaciones Bancarias",
      "Abre las Operaciones Bancarias: préstamos, depósitos a plazo fijo y planes de ahorro, "
-     "con su tabla de amortización mes a mes. Sus resultados pasan a las Memorias de Transito "
-     "R1 a R3. TECLADO: CTRL + O."},
+     "con su tabla mes a mes. Sus tres resultados pasan a las Memorias de Tránsito R1 a R3. TECLADO: CTRL + O."},
     {"Tabla Periodica",
      "Abre la Tabla Periódica de los elementos, con la ficha de cada elemento y la calculadora "
      "de pesos moleculares. TECLADO: CTRL + T."},
     {"Simulador Loto",
      "Abre el Simulador Loto: apuestas de 6 números entre 49, al azar o marcadas a mano, con la "
-     "probabilidad de cada premio y un sorteo simulado. TECLADO: CTRL + S."},
+     "probabilidad de acertar 6, 5, 4 y 3 números, y un sorteo simulado. TECLADO: CTRL + S."},
     {"A&yuda",
      "Abre esta ventana de Ayuda: pulsando cualquier tecla, pantalla u opción de menú de la "
      "calculadora dibujada aquí, este cuadro explica qué hace. El campo Buscar encuentra las "
      "teclas por su nombre o por las palabras de su explicación (CTRL + F lleva a él). En la "
      "calculadora Normal la abre también la tecla F1."},
     {"A&cerca de...",
-     "Muestra la ventana Acerca de...: la versión del programa, sus componentes y el lugar "
+     "Muestra la ventana Acerca de...: la versión del programa, lo que contiene y el lugar "
      "donde se guardan las preferencias. También la abre el logotipo de la calculadora."},
 };
 
