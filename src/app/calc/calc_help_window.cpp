@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/calc/calc_help_replica.h"
@@ -104,6 +105,10 @@ QWidget* CalcHelpWindow::buildTextPanel() {
     search_->setPlaceholderText(
         QStringLiteral("palabras de una tecla, pantalla o menú (CTRL + F)"));
     search_->setClearButtonEnabled(true);
+    for (QToolButton* clear : search_->findChildren<QToolButton*>()) {
+        clear->setToolTip(QStringLiteral("Vaciar la búsqueda  {ESC}"));
+        clear->setAccessibleName(QStringLiteral("Vaciar la búsqueda"));
+    }
     search_->setAccessibleName(QStringLiteral("Buscar en la ayuda"));
     label->setBuddy(search_);
     found_ = new QLabel;
