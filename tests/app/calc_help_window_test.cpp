@@ -251,6 +251,11 @@ class CalcHelpWindowTest : public QObject {
             help->explain(*calc::findHelpElement(HelpKind::Key, "plus"));
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
             QCOMPARE(help->text(), QString::fromStdString(displayText(display, &drawn)));
+            // Nor does a display open its copy and paste menu.
+            QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(target, &menuAsked);
+            QVERIFY2(drawn.findChildren<QMenu*>(QStringLiteral("contextMenu")).isEmpty(),
+                     qPrintable(display->objectName()));
         }
         for (QAction* entry : menuEntries(drawn.menuBar()->actions())) {
             QVERIFY2(entry->isEnabled(), qPrintable(entry->text()));
