@@ -4,6 +4,8 @@
 
 #include "core/calc/calc_help_texts.h"
 
+#include <string>
+
 namespace numeralia::calc {
 
 namespace helptext {
@@ -47,6 +49,44 @@ constexpr std::string_view kTransit =
     "la pantalla principal con todas sus cifras, listo para operar con él; la descripción del "
     "valor guardado aparece al dejar el puntero sobre la tecla. Los valores se conservan entre "
     "sesiones.";
+
+constexpr std::string_view kReserved =
+    "Botones reservados para futuras aplicaciones / ampliaciones de la Calculadora.";
+
+// What the four counting keys share: how m and n are typed, the limits and the messages.
+constexpr std::string_view kCountingEntry =
+    " m y n se escriben juntos como un solo número m,n: la parte entera es m y las cifras "
+    "que siguen a la coma son n. Un n de dos cifras se escribe con sus dos cifras tras la "
+    "coma: 20 elementos tomados de 10 en 10 se escribe 20,10 (20,1 sería n = 1). m y n son "
+    "enteros de 0 a 9007199254740992; un número negativo o escrito con exponente se rechaza "
+    "(«Error: Número negativo», «Error: Entrada no válida»). El resultado es exacto mientras "
+    "cabe en las 15 cifras de la pantalla, y si no, el valor exacto redondeado una sola vez; "
+    "la pantalla auxiliar azul muestra siempre todas sus cifras. Un resultado mayor que "
+    "1,79769313486232E+308 da «Error: Número fuera de rango».";
+
+// Defined before the key table, which points into them.
+const std::string kVariations =
+    std::string("Variaciones sin repetición de m elementos tomados de n en n: "
+                "V = m·(m−1)·…·(m−n+1). Ejemplo: [6,4],[V m,n]  da como resultado 360. n no "
+                "puede ser mayor que m («Error: n mayor que m»).") +
+    std::string(kCountingEntry);
+const std::string kVariationsWithRepetition =
+    std::string("Variaciones con repetición de m elementos tomados de n en n: VR = m^n. "
+                "Ejemplo: [6,4],[VR m,n]  da como resultado 1296. n puede ser mayor que m.") +
+    std::string(kCountingEntry);
+const std::string kCombinations =
+    std::string("Combinaciones sin repetición de m elementos tomados de n en n: "
+                "C = m! / (n!·(m−n)!). Ejemplo: [6,4],[C m,n]  da como resultado 15, y "
+                "[60,30],[C m,n]  da como resultado 1,18264581564861E+17, con el valor exacto "
+                "118264581564861424 en la pantalla azul. n no puede ser mayor que m («Error: n "
+                "mayor que m»).") +
+    std::string(kCountingEntry);
+const std::string kCombinationsWithRepetition =
+    std::string("Combinaciones con repetición de m elementos tomados de n en n: "
+                "CR = V(m+n−1, n) / n!. Ejemplo: [6,4],[CR m,n]  da como resultado 126. n puede "
+                "ser mayor que m.") +
+    std::string(kCountingEntry);
+
 
 // ---- Keys ----
 
@@ -294,11 +334,12 @@ const KeyHelpText kKeys[] = {
     {KeyId::random,
      "Generador de numeros aleatorios comprendidos entre 0 - 1"},
     {KeyId::factorial,
-     "Factorial: n! = 1·2·3·…·n, el número de permutaciones de n elementos. Ejemplo: "
-     "[5],[n !]  da como resultado 120. n ha de ser un número entero de 0 a 170 (0! = 1): un "
-     "número negativo da «Error: Número negativo», uno con decimales «Error: Número no entero» "
-     "y uno mayor que 170, «Error: Número fuera de rango». TECLADO: la tecla  ' N '  realiza el "
-     "mismo efecto."},
+     "Factorial: n! = 1·2·3·…·n de un número entero n de 0 a 170 (0! = 1), el número de "
+     "permutaciones de n elementos: [5],[n !]  da como resultado 120. El resultado es el valor "
+     "exacto redondeado una sola vez, exacto mientras cabe en las 15 cifras de la pantalla: "
+     "[100],[n !]  da como resultado 9,33262154439442E+157. Mensajes: «Error: Número "
+     "negativo», «Error: Número no entero» y, por encima de 170, «Error: Número fuera de "
+     "rango». TECLADO: la tecla  ' N '  realiza el mismo efecto."},
 
     // Angle modes, angle conversions, degrees-minutes-seconds.
     {KeyId::modeRad,
@@ -565,6 +606,90 @@ const KeyHelpText kKeys[] = {
      "[0],[«  X],[0],[Y  »],[4],[«  X],[0],[Y  »],[0],[«  X],[3],[Y  »],[Area]  da como "
      "resultado 6. Mensajes: «Error: Un polígono necesita al menos 3 vértices», «Error: los "
      "datos no coinciden» y «Error: No hay datos estadísticos»."},
+
+    // Equation solvers and number tools.
+    {KeyId::complexRectangular,
+     "Conversión de coordenadas cartesianas a polares. Escriba x y pulse (x,y); escriba y y "
+     "pulse (x,y) de nuevo. La pantalla auxiliar azul muestra x e y en la lista izquierda "
+     "(Coord. Rectangulares) y el módulo m y el ángulo Ø en grados en la derecha (Coord. "
+     "Polares), con ocho decimales. Cuando el ángulo es negativo (x positivo, y negativo) se "
+     "da antes también su valor más 360°. La calculadora pasa al modo de grados "
+     "sexagesimales (deg) y sigue en él. Ejemplo: [1],[(x,y)],[2],[(x,y)]  da como resultado "
+     "«m = 2,23606798» y Ø = 63,43494882 °. Un número no válido da «Error: Parada crítica» y "
+     "no se guarda: basta escribirlo de nuevo."},
+    {KeyId::complexPolar,
+     "Conversión de coordenadas polares a cartesianas. Escriba el módulo m y pulse m,Ø; "
+     "escriba el ángulo Ø en grados sexagesimales y pulse m,Ø de nuevo. La pantalla auxiliar "
+     "azul muestra m y Ø en la lista derecha (Coord. Polares) y x e y en la izquierda (Coord. "
+     "Rectangulares), con ocho decimales. La calculadora pasa al modo de grados "
+     "sexagesimales (deg) y sigue en él. Ejemplo: [1],[m,Ø],[45],[m,Ø]  da como resultado "
+     "«x = 0,70710678» e y = 0,70710678 i."},
+    {KeyId::blueDisplayClear,
+     "Borra la pantalla auxiliar azul y la oculta. Anula también los datos introducidos de "
+     "una conversión de coordenadas, de una ecuación (abc) o de una división (Div) que no se "
+     "haya terminado, y pone 0 en la pantalla principal."},
+    {KeyId::quadraticEquation,
+     "Resolución de la ecuación de segundo grado a·x² + b·x + c = 0. Escriba a y pulse abc, "
+     "escriba b y pulse abc, escriba c y pulse abc. Ejemplo, 2x² + 5x − 3 = 0: "
+     "[2],[abc],[5],[abc],[3],[±],[abc]  da como resultado «x1 = 0,5» y x2 = -3. Una raíz doble "
+     "se muestra como x1 = x2; con discriminante negativo se muestran las dos raíces complejas "
+     "x1 = p + q i y x2 = p − q i. Con a = 0 se resuelve la ecuación de primer grado "
+     "b·x + c = 0. Si a y b son nulos, b se rechaza con «Error: a y b no pueden ser nulos a la "
+     "vez» y puede escribirse otro valor. Las raíces aparecen en la pantalla auxiliar azul."},
+    {KeyId::integerDivision,
+     "Cociente y resto de una división entera. Escriba el dividendo y pulse Div; escriba el "
+     "divisor y pulse Div. Ejemplo: [6],[Div],[4],[Div]  da como resultado «Cociente = 1» y "
+     "resto 2. Los dos números han de ser enteros de valor absoluto no mayor que "
+     "9007199254740992 (2⁵³), y el resultado es exacto. El resto nunca es negativo: "
+     "[7],[±],[Div],[2],[Div]  da como resultado «Cociente = -4» y resto 1. Mensajes: «Error: "
+     "Número no entero», «Error: Número fuera de rango» y «Error: División por cero»; el "
+     "número rechazado puede escribirse de nuevo."},
+    {KeyId::factorization,
+     "Descomposición en factores primos de un número entero de 2 a 9007199254740992 (2⁵³). "
+     "Ejemplo: [25428],[Fact]  da como resultado «25428 = 2² · 3 · 13 · 163»; la lista derecha "
+     "de la pantalla auxiliar azul muestra cada factor con su exponente. Un número primo se "
+     "indica como tal. Cualquier número del intervalo se descompone al instante. Mensajes: "
+     "«Error: Número no entero», «Error: Número menor que 2» y «Error: Número fuera de "
+     "rango»."},
+    {KeyId::variations, kVariations},
+    {KeyId::variationsWithRepetition, kVariationsWithRepetition},
+    {KeyId::combinations, kCombinations},
+    {KeyId::combinationsWithRepetition, kCombinationsWithRepetition},
+    {KeyId::linearSystem,
+     "Resolución de sistemas de n ecuaciones lineales con n incógnitas, n de 2 a 10: "
+     "Ai1·X1 + Ai2·X2 + … + Ain·Xn = Ki. Pulse S.Ec; en la ventana que se abre elija el "
+     "número de ecuaciones y escriba en cada fila los coeficientes y el término independiente "
+     "K (un campo vacío vale 0; la coma o el punto separan los decimales; Tab pasa al campo "
+     "siguiente, Intro acepta, Esc cancela). El sistema se resuelve por eliminación de Gauss "
+     "con pivote parcial: la pantalla auxiliar azul muestra las ecuaciones a la izquierda y "
+     "X1 … Xn a la derecha. La ventana ofrece la vez siguiente el último sistema escrito, "
+     "para corregirlo o cambiar solo algunos términos. Un sistema sin solución única, o tan "
+     "cercano a uno de ellos que su solución no sería fiable, se rechaza con «Error: Sistema "
+     "sin solución única»; un campo que no es un número, con «Error: Coeficiente no válido»."},
+    {KeyId::interpolation,
+     "Interpolación polinómica de Lagrange por los puntos (X, Y) de los datos estadísticos: "
+     "cada dato X con el dato Y del mismo número. Escriba x y pulse intp: la pantalla "
+     "principal muestra el valor de y estimado en x. Con n puntos el polinomio es de grado "
+     "n − 1: con los cuatro puntos (0, 0), (1, 1), (2, 8), (3, 27) de x³, "
+     "[0],[«  X],[0],[Y  »],[1],[«  X],[1],[Y  »],[2],[«  X],[8],[Y  »],[3],[«  X],[27],"
+     "[Y  »],[2,5],[intp]  da como resultado 15,625. Mensajes: «Error: los datos no "
+     "coinciden» (distinto número de datos X e Y), «Error: Se necesitan al menos 2 puntos» y "
+     "«Error: Valores de X repetidos»."},
+    {KeyId::magneticMoment,
+     "Momento magnético efectivo de espín, en magnetones de Bohr (BM): µeff = √(n·(n + 2)), "
+     "siendo n el número de electrones desapareados, un entero de 0 a 7 (el máximo de la "
+     "capa f). Ejemplo: [3],[µeff]  da como resultado 3,87298334620742. Otros valores dan "
+     "«Error: n entero de 0 a 7»."},
+    {KeyId::temperature,
+     "Conversor de temperaturas entre Kelvin, Celsius y Fahrenheit. Escriba la temperatura y "
+     "pulse Tem; en la ventana que se abre elija la conversión pulsando su número (1 a 6) o "
+     "con las flechas e Intro; la ventana propone la última conversión elegida. Fórmulas: "
+     "TK = TC + 273,15; TK = 5/9·(TF + 459,67); TC = 5/9·(TF − 32); TC = TK − 273,15; "
+     "TF = 9/5·TC + 32; TF = 9/5·TK − 459,67. Ejemplo: 25, Tem, Celsius → Fahrenheit da 77. "
+     "Una temperatura inferior al cero absoluto (0 K, −273,15 °C, −459,67 °F) da «Error: "
+     "Temperatura inferior al cero absoluto»."},
+    {KeyId::reserved1, kReserved},
+    {KeyId::reserved2, kReserved},
 };
 
 
@@ -635,6 +760,13 @@ const DisplayHelpText kDisplays[] = {
     {"num", "Número de datos (N)",
      "Número de Datos Estadísticos almacenados: el mayor de los dos recuentos, el de los datos "
      "X y el de los datos Y. Cada lista admite hasta 200 datos."},
+    {"blueDisplay", "Pantalla auxiliar azul",
+     "Pantalla auxiliar azul. Aparece cuando se usa una de las teclas de ecuaciones y "
+     "herramientas numéricas: (x,y), m,Ø, abc, Div, Fact, V m,n, VR m,n, C m,n, CR m,n, S.Ec, "
+     "intp, µeff y Tem. La lista izquierda muestra los datos (en las conversiones de "
+     "coordenadas, las cartesianas) y la derecha los resultados (las polares). Cada "
+     "herramienta empieza borrando lo que mostraba la anterior; la tecla C que está a su lado "
+     "la borra y la oculta."},
     {"statusDate", "Barra de estado", kStatusBar},
     {"statusTime", "Barra de estado", kStatusBar},
     {"statusCaps", "Barra de estado", kStatusBar},
