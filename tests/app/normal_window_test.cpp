@@ -170,11 +170,9 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QVERIFY(window->isVisible() && normal->isChecked());
 
         click(KeyId::digit8);
-        QTemporaryDir folder;
-        setPdfFolderForTests(folder.path());
+        PdfFolder pdf;
         findAction(window.get(), QStringLiteral("Historial"))->trigger();
-        setPdfFolderForTests(QString());
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.pdf")}).size(), 1);
+        QCOMPARE(pdf.files().size(), 1);
     }
 
     // Every entry of a window that exists opens it from the Normal window.
