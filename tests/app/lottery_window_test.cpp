@@ -5,17 +5,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QToolButton>
 
-#include "app/calc/scientific_window.h"
 #include "app/lotto/lottery_grid.h"
 #include "app/lotto/lottery_printout.h"
 #include "app/lotto/lottery_window.h"
 #include "app/shell/printing.h"
-#include "app/shell/program_menu_window.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
 #include "window_test_support.h"
@@ -219,32 +215,11 @@ class LotteryWindowTest : public QObject {
                                      "Imprimir Apuestas Seleccionadas"}));
     }
 
-    // The Program menu button and the calculators' entry open the window; its menus open
-    // the help and About windows.
-    void openedFromTheProgramMenuAndTheCalculator() {
-        QTemporaryDir dir;
+    // Its menus and logo open the help and About windows.
+    void helpAndAboutFromTheWindow() {
         registerWindows(p.context);
-        ProgramMenuWindow menu(p.context, dir.path());
-        menu.show();
-        auto* button = child<QToolButton>(&menu, "Command4");
-        QVERIFY(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QWidget* lottery = p.windows.existing(WindowId::Lottery);
+        QWidget* lottery = p.windows.show(WindowId::Lottery);
         QVERIFY(qobject_cast<LotteryWindow*>(lottery) != nullptr);
-        p.windows.close(WindowId::Lottery);
-        flushDeletes();
-        for (WindowId model : {WindowId::Normal, WindowId::Scientific}) {
-            auto* calculator = p.windows.show(model);
-            QAction* entry = findAction(calculator, "Simulador Loto");
-            QVERIFY(entry && entry->isEnabled());
-            entry->trigger();
-            lottery = p.windows.existing(WindowId::Lottery);
-            QVERIFY(lottery != nullptr);
-            p.windows.close(model);
-            if (model == WindowId::Normal) p.windows.close(WindowId::Lottery);
-            flushDeletes();
-        }
-
         findAction(lottery, "A&yuda")->trigger();
         QWidget* help = p.windows.existing(WindowId::LotteryHelp);
         QVERIFY(help != nullptr);
@@ -260,7 +235,6 @@ class LotteryWindowTest : public QObject {
         flushDeletes();
         QTest::mouseClick(child<SvgPicture>(lottery, "logo"), Qt::LeftButton);
         QVERIFY(p.windows.existing(WindowId::About) != nullptr);
-        menu.close();
     }
 
     // Numbered bets, three columns of 42 rows a page (two for multiple bets), filled down the

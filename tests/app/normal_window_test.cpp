@@ -159,9 +159,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QVERIFY(!scientific->isEnabled());  // no Scientific window registered in this program
         QAction* alarm = window->findChild<QAction*>(QStringLiteral("alarmacalc2"));
         QVERIFY(alarm && alarm->text() == QStringLiteral("Alarma") && !alarm->isEnabled());
-        QCOMPARE(alarm->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-        QCOMPARE(findAction(window.get(), QStringLiteral("Tabla Periodica"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_T));
 
         // "Normal" here only records the model.
         p.state.calculatorModel = "avanzada";
@@ -173,25 +170,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         PdfFolder pdf;
         findAction(window.get(), QStringLiteral("Historial"))->trigger();
         QCOMPARE(pdf.files().size(), 1);
-    }
-
-    // Every entry of a window that exists opens it from the Normal window.
-    void menuEntriesOpenTheirWindows() {
-        FullProgram program;
-        auto* normal = qobject_cast<NormalWindow*>(program.windows.show(WindowId::Normal));
-        QVERIFY(normal);
-        const std::pair<const char*, WindowId> entries[] = {
-            {"Preferencias", WindowId::Preferences},
-            {"Conversión", WindowId::Converter},
-            {"Operaciones Bancarias", WindowId::Bank},
-            {"A&cerca de...", WindowId::About},
-        };
-        for (const auto& [text, id] : entries) {
-            QAction* entry = findAction(normal, QString::fromUtf8(text));
-            QVERIFY2(entry && entry->isEnabled(), text);
-            entry->trigger();
-            QVERIFY2(program.windows.existing(id) && program.windows.existing(id)->isVisible(), text);
-        }
     }
 
     // "Modo": the window closes and the other model opens fresh in its place; the shared

@@ -8,7 +8,6 @@
 
 #include "app/info/about_window.h"
 #include "app/shell/program_menu_window.h"
-#include "app/shell/svg_picture.h"
 #include "app/shell/termination_requests.h"
 #include "core/shell/settings_file.h"
 #include "window_test_support.h"
@@ -110,12 +109,6 @@ private slots:
         p.registerPlain(WindowId::Scientific);
         reshow(menu);
         QVERIFY(command(menu, "Command1")->isEnabled());
-
-        QTest::mouseClick(command(menu, "Command6"), Qt::LeftButton);
-        QVERIFY(p.windows.existing(WindowId::Alarm) != nullptr);
-        p.registerPlain(WindowId::About);
-        QTest::mouseClick(child<SvgPicture>(&menu, "Image6"), Qt::LeftButton);
-        QVERIFY(p.windows.existing(WindowId::About) != nullptr);
     }
 
     // Which texts name the Normal model is the menu rule's own test.
