@@ -189,22 +189,6 @@ class BankWindowTest : public QObject {
         choose(rightClick(child<QLineEdit>(&w, "mensual")), QStringLiteral("Copiar"));
         QCOMPARE(clipboardText(), QStringLiteral("622"));
     }
-
-    // The sounds are switched off in another window; the bank window shows the change when
-    // it becomes active again.
-    void soundIndicatorFollowsTheSwitchOnActivation() {
-        BankWindow w(p.context);
-        QLabel* indicator = nullptr;
-        for (QLabel* label : w.findChildren<QLabel*>())
-            if (label->toolTip() == QStringLiteral("Sonidos activados")) indicator = label;
-        QVERIFY(indicator != nullptr);
-        p.state.soundOn = 1;
-        QVERIFY(activate(&w));
-        QVERIFY(indicator->isVisible());
-        p.state.soundOn = 0;
-        QVERIFY(activateAgain(&w));
-        QVERIFY(!indicator->isVisible());
-    }
 };
 
 QTEST_MAIN(BankWindowTest)

@@ -183,19 +183,6 @@ class LotteryWindowTest : public QObject {
         QVERIFY(p.windows.existing(WindowId::Lottery) == nullptr);
     }
 
-    void speakerPictureOnActivation() {
-        p.state.soundOn = 1;
-        LotteryWindow w(p.context);
-        QVERIFY(activate(&w));
-        auto* speaker = child<SvgPicture>(&w, "altavoz");
-        QVERIFY(speaker->isVisible());
-        QCOMPARE(speaker->toolTip(), QStringLiteral("Sonidos del Programa Activados"));
-        p.state.soundOn = 0;
-        QVERIFY(speaker->isVisible());  // until the window becomes active again
-        QVERIFY(activateAgain(&w));
-        QVERIFY(!speaker->isVisible());
-    }
-
     void toolTipsAndMenus() {
         LotteryWindow w(p.context);
         QCOMPARE(sizeKey(w, 9)->toolTip(), QStringLiteral("Obtención de una Apuesta Múltiple (9 Números) "));
