@@ -130,7 +130,8 @@ struct PdfFolder {
     PdfFolder() { app::setPdfFolderForTests(dir.path()); }
     ~PdfFolder() { app::setPdfFolderForTests(QString()); }
     QStringList files() const { return QDir(dir.path()).entryList({QStringLiteral("*.pdf")}); }
-    // The text of the one PDF printed, as pdftotext reads it ("" when there is not one).
+    // The text of the one PDF printed, as pdftotext reads it, with the "fi" and "fl" the font
+    // joins in one glyph written as two letters ("" when there is not one).
     QString text() const {
         const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (tool.isEmpty()) qFatal("pdftotext is missing (scripts/install-deps.sh installs it)");
@@ -138,7 +139,9 @@ struct PdfFolder {
         QProcess process;
         process.start(tool, {QStringLiteral("-layout"), dir.filePath(files().front()), "-"});
         process.waitForFinished(30000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .replace(QChar(0xFB01), QStringLiteral("fi"))
+            .replace(QChar(0xFB02), QStringLiteral("fl"));
     }
 };
 
