@@ -81,7 +81,6 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
         QTest::newRow("Enter") << "12*3" << int(Qt::Key_Enter) << none << "36" << "=" << "";
         QTest::newRow("sign") << "2,5<" << 0 << none << "-2,5" << "" << "";
         QTest::newRow("sign, backspace") << "2,5<" << int(Qt::Key_Backspace) << none << "2,5" << "" << "";
-        QTest::newRow("a clears") << "7a" << 0 << none << "0" << "*** ERROR / BORRADO ***" << "";
         QTest::newRow("V") << "100" << int(Qt::Key_V) << none << "16" << "IVA" << "";
         QTest::newRow("Shift+V") << "100" << int(Qt::Key_V) << shift << "116" << "+IVA" << "";
         QTest::newRow("Ctrl+V") << "116" << int(Qt::Key_V) << ctrl << "100" << "-IVA" << "";
