@@ -48,6 +48,8 @@ private slots:
         QVERIFY(activate(window));
     }
 
+    // The panel and its keys, fields and keyboard; the rules of the formula are the
+    // molecular-weight model's tests.
     void calculatorKeysBuildTheFormula() {
         auto* about = child<SvgPicture>(window, "acercaDe");
         QVERIFY(window->calculatorPanel() == nullptr);  // built when first started
@@ -57,8 +59,6 @@ private slots:
         QVERIFY(panel->isVisible());
         QVERIFY(!about->isVisible());
         QCOMPARE(field("nn"), QStringLiteral("0"));
-        press("tecla3");  // no element yet: nothing
-        QCOMPARE(field("nn"), QStringLiteral("0"));
         element("H");
         press("tecla2");
         QCOMPARE(field("nn"), QStringLiteral("2"));
@@ -67,10 +67,6 @@ private slots:
         element("O");
         press("tecla4");
         press("igual");
-        QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 "));
-        QCOMPARE(field("masa"), QStringLiteral(" 98,07948"));
-        menu(QStringLiteral("Julios"));  // the sheet changes, the formula does not
-        QCOMPARE(field("energias"), QStringLiteral("1314,247"));
         QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 "));
         QCOMPARE(field("masa"), QStringLiteral(" 98,07948"));
         // The keyboard's digits and "=" press the calculator's keys.
@@ -87,14 +83,12 @@ private slots:
         press("tecla7");
         press("borrar");
         QCOMPARE(field("formula"), QString());
-        QCOMPARE(field("masa"), QStringLiteral("0"));
         QCOMPARE(field("nn"), QStringLiteral("7"));
         press("salir");
         QVERIFY(!panel->isVisible());
         QVERIFY(about->isVisible());
         menu(QStringLiteral("Cálculo"));  // the same panel again, cleared
         QCOMPARE(window->calculatorPanel(), panel);
-        QCOMPARE(field("formula"), QString());
         QCOMPARE(field("nn"), QStringLiteral("0"));
         press("salir");
         element("Cl");
