@@ -8,8 +8,6 @@
 #include <QRegularExpression>
 #include <QTimeEdit>
 
-#include "app/calc/normal_window.h"
-#include "app/calc/scientific_window.h"
 #include "app/desk/alarm_time_dialog.h"
 #include "app/desk/alarm_window.h"
 #include "app/shell/window_catalog.h"
@@ -22,17 +20,6 @@ using namespace numeralia::app;
 using namespace numeralia::testing;
 
 namespace {
-
-// "Set" answers with these, in turn; Cancel when none is left.
-struct ScriptedEditor : desk::AlarmTimeEditor {
-    std::vector<desk::AlarmTimeAnswer> answers;
-    desk::AlarmTimeAnswer askAlarmTime(desk::WallTime, bool) override {
-        if (answers.empty()) return {};
-        const desk::AlarmTimeAnswer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-};
 
 desk::AlarmTimeAnswer setTo(int hour, int minute) {
     return {desk::AlarmTimeAnswer::Choice::Set, {hour, minute}};
@@ -77,7 +64,7 @@ private slots:
 
     void minimizedCaptionIsTheTimeOfMinimizing() {
         desk::ManualClock clock = clockAt("2024-06-15 19:05:09");
-        ScriptedEditor editor;
+        FakeAlarmTimeEditor editor;
         AlarmWindow w(p.context, &clock, &editor);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -109,7 +96,7 @@ private slots:
     void ringsASecondAheadThenSnoozesAndStops() {
         p.state.soundOn = 1;
         desk::ManualClock clock = clockAt("2024-06-15 07:29:59");
-        ScriptedEditor editor;
+        FakeAlarmTimeEditor editor;
         editor.answers = {setTo(7, 30)};
         AlarmWindow w(p.context, &clock, &editor);
         w.show();
@@ -212,29 +199,11 @@ private slots:
         QCOMPARE(label(w, "lblAlarma"), QString());
     }
 
-    // The Program menu's button and the calculators' "Alarma" entries open it once it is
-    // registered; the user's own close asks while an alarm is set, the program's does not.
-    void openedFromTheMenusAndClosedWithAQuestion() {
+    // The user's own close asks while an alarm is set, the program's does not.
+    void closedWithAQuestion() {
         registerWindows(p.context);
-        QVERIFY(p.windows.isRegistered(WindowId::Alarm));
-        ScientificWindow calculator(p.context);
-        calculator.show();
-        QAction* entry = findAction(&calculator, QStringLiteral("Alarma"));
-        QVERIFY(entry && entry->isEnabled());
-        entry->trigger();
-        auto* w = qobject_cast<AlarmWindow*>(p.windows.existing(WindowId::Alarm));
-        QVERIFY(w && w->isVisible());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Alarma"));
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        w->showMinimized();
-        NormalWindow normal(p.context);
-        normal.show();
-        QAction* normalEntry = normal.findChild<QAction*>(QStringLiteral("alarmacalc2"));
-        QVERIFY(normalEntry && normalEntry->isEnabled());
-        normalEntry->trigger();  // the same window, back in the normal state
-        QCOMPARE(p.windows.existing(WindowId::Alarm), w);
-        QVERIFY(!(w->windowState() & Qt::WindowMinimized));
-
+        auto* w = qobject_cast<AlarmWindow*>(p.windows.show(WindowId::Alarm));
+        QVERIFY(w && QTest::qWaitForWindowExposed(w));
         w->model().setAlarm({6, 0});
         p.dialogs.answer = false;
         QVERIFY(!w->close());  // answered No

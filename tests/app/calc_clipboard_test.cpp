@@ -111,26 +111,23 @@ class CalcClipboardTest : public QObject {
         QCOMPARE(focus(), window->keypad().button(KeyId::equals));
     }
 
-    // Rows: what is on the clipboard, the key that follows the paste, the displays then.
+    // Rows: what is on the clipboard and the displays after the paste (the
+    // reading rules themselves are the paste model's own tests).
     void pastingTypesTheNumber_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<int>("next");  // a digit typed after the paste, or -1
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("result");
         for (const auto kind : {CalculatorKind::Scientific, CalculatorKind::Normal}) {
             const char* name = kind == CalculatorKind::Scientific ? "Científica" : "Normal";
             const int k = static_cast<int>(kind);
-            QTest::addRow("%s thousands", name) << k << " 1.234.567,89\n" << -1 << "1234567,89" << "0";
-            QTest::addRow("%s typed on", name) << k << "-2e-5" << 7 << "-2E-57" << "0";
-            QTest::addRow("%s words", name) << k << "doce" << -1 << "3" << kRefused;
-            QTest::addRow("%s refusal cleared by a digit", name) << k << "1 2" << 4 << "34" << "0";
+            QTest::addRow("%s thousands", name) << k << " 1.234.567,89\n" << "1234567,89" << "0";
+            QTest::addRow("%s words", name) << k << "doce" << "3" << kRefused;
         }
     }
     void pastingTypesTheNumber() {
         QFETCH(int, kind);
         QFETCH(QString, clipboard);
-        QFETCH(int, next);
         QFETCH(QString, numero);
         QFETCH(QString, result);
         for (const bool byMenu : {false, true}) {
@@ -142,23 +139,11 @@ class CalcClipboardTest : public QObject {
             } else {
                 QTest::keyClick(focus(), Qt::Key_Insert, Qt::ShiftModifier);
             }
-            if (next >= 0) QTest::keyClick(focus(), static_cast<char>('0' + next));
             QCOMPARE(this->numero(), numero);
             QCOMPARE(displays().result->text(), result);
             QVERIFY(p.sounds.played.empty());
             QCOMPARE(focus(), window->keypad().button(KeyId::equals));
         }
-    }
-
-    void hexadecimalModePastesHexadecimalDigitsOnly() {
-        open(CalculatorKind::Scientific);
-        press({KeyId::hexadecimalMode});
-        for (const auto& [text, shown] : {std::pair{"0x1f", "&h1F"}, std::pair{"1,5", "&h1F"}}) {
-            copyToClipboard(QString::fromLatin1(text));
-            QTest::keyClick(focus(), Qt::Key_Insert, Qt::ShiftModifier);
-            QCOMPARE(numero(), QString::fromLatin1(shown));
-        }
-        QCOMPARE(displays().result->text(), QString::fromUtf8(kRefused));
     }
 
     // The Menu key opens the main display's menu wherever the focus is; the menu shortcuts
@@ -182,8 +167,6 @@ class CalcClipboardTest : public QObject {
                 ->text(QAccessible::Description);
         };
         QCOMPARE(description(), QStringLiteral("Sin error"));
-        press({KeyId::digit5, KeyId::divide, KeyId::digit0, KeyId::equals});
-        QCOMPARE(description(), QStringLiteral("Error: Parada crítica"));
         press({KeyId::digit2, KeyId::changeSign, KeyId::squareRoot});
         QCOMPARE(description(), QStringLiteral("Error: Número negativo"));
         press({KeyId::digit1});

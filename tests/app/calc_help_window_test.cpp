@@ -153,55 +153,6 @@ class CalcHelpWindowTest : public QObject {
         QCOMPARE(normal.displays().func->text(), QString());  // no key ran
     }
 
-    void clickingKeysWritesTheirTextsOneAtATime() {
-        openHelp();
-        QVERIFY(help->text().isEmpty());
-        struct Row {
-            KeyId key;
-            QString expected;
-        };
-        const Row rows[] = {
-            {KeyId::memoryRecall3,
-             QStringLiteral("Presenta en la ventana principal de datos el número guardado en la "
-                            "Memoria 3")},
-            {KeyId::hexDigitF,
-             QStringLiteral("Tecla Hexadecimal:   F  (Hexadecimal) = 15  (Decimal)")},
-            {KeyId::memoryAdd2, textOf(KeyId::memoryAdd2)},
-            {KeyId::sine, textOf(KeyId::sine)},
-        };
-        for (const Row& row : rows) {
-            clickReplica(row.key);
-            QCOMPARE(help->text(), row.expected);  // the second click leaves only its own text
-        }
-        QVERIFY(help->text().contains(QStringLiteral("' F9 '")));
-        clickReplica(KeyId::memoryAdd2);
-        QVERIFY(help->text().contains(QStringLiteral("' SHIFT + 2 '")));
-        QVERIFY(!help->text().contains(textOf(KeyId::sine)));
-    }
-
-    void everyClickableElementOfTheScientificWindowHasAText() {
-        ScientificWindow calc(p.context);
-        const QList<QPushButton*> keys = calc.findChildren<QPushButton*>();
-        int scientificKeys = 0;
-        for (const calc::KeyInfo& info : calc::allKeys())
-            scientificKeys += calc.model().hasKey(info.id) ? 1 : 0;
-        QCOMPARE(keys.size(), scientificKeys);
-        for (QPushButton* key : keys) {
-            const auto id = calc::keyByName(key->objectName().toStdString());
-            QVERIFY2(id, qPrintable(key->objectName()));
-            QVERIFY2(!calc::keyHelpText(*id).empty(), qPrintable(key->objectName()));
-        }
-        const QList<QWidget*> displays = displayWidgets(&calc);
-        QVERIFY(displays.size() >= 20);
-        for (QWidget* display : displays)
-            QVERIFY2(!displayText(display, &calc).empty(), qPrintable(display->objectName()));
-        const QList<QAction*> entries = menuEntries(calc.menuBar()->actions());
-        QVERIFY(entries.size() >= 15);
-        for (QAction* entry : entries)
-            QVERIFY2(!calc::menuHelpText(entry->text().toStdString()).empty(),
-                     qPrintable(entry->text()));
-    }
-
     void theReplicaIsTheScientificLayout() {
         ScientificWindow calc(p.context);
         openHelp();
@@ -235,21 +186,33 @@ class CalcHelpWindowTest : public QObject {
             p.registerPlain(id);
         const SharedState before = p.state;
         openHelp();
+        QVERIFY(help->text().isEmpty());
         ScientificWindow& drawn = help->replica().window();
         // The replica shows a calculator just opened, not the program's memories.
         QCOMPARE(drawn.displays().memories[1]->text(), QStringLiteral("0"));
 
-        for (QPushButton* key : drawn.findChildren<QPushButton*>()) {
+        // Every key, display and menu entry of the Scientific window has its text, each
+        // click leaving its own text only.
+        const QList<QPushButton*> keys = drawn.findChildren<QPushButton*>();
+        int scientificKeys = 0;
+        for (const calc::KeyInfo& info : calc::allKeys())
+            scientificKeys += drawn.model().hasKey(info.id) ? 1 : 0;
+        QCOMPARE(keys.size(), scientificKeys);
+        for (QPushButton* key : keys) {
             QTest::mouseClick(key, Qt::LeftButton);
+            QCOMPARE(help->text(), textOf(*calc::keyByName(key->objectName().toStdString())));
             QVERIFY2(!help->text().isEmpty(), qPrintable(key->objectName()));
         }
-        for (QWidget* display : displayWidgets(&drawn)) {
+        const QList<QWidget*> displays = displayWidgets(&drawn);
+        QVERIFY(displays.size() >= 20);
+        for (QWidget* display : displays) {
             QWidget* target = display;
             if (auto* view = qobject_cast<QAbstractItemView*>(display)) target = view->viewport();
             if (auto* box = qobject_cast<QComboBox*>(display); box && box->lineEdit())
                 target = box->lineEdit();
             help->explain(*calc::findHelpElement(HelpKind::Key, "plus"));
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+            QVERIFY2(!displayText(display, &drawn).empty(), qPrintable(display->objectName()));
             QCOMPARE(help->text(), QString::fromStdString(displayText(display, &drawn)));
             // Nor does a display open its copy and paste menu.
             QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
@@ -257,9 +220,12 @@ class CalcHelpWindowTest : public QObject {
             QVERIFY2(drawn.findChildren<QMenu*>(QStringLiteral("contextMenu")).isEmpty(),
                      qPrintable(display->objectName()));
         }
-        for (QAction* entry : menuEntries(drawn.menuBar()->actions())) {
+        const QList<QAction*> entries = menuEntries(drawn.menuBar()->actions());
+        QVERIFY(entries.size() >= 15);
+        for (QAction* entry : entries) {
             QVERIFY2(entry->isEnabled(), qPrintable(entry->text()));
             entry->trigger();
+            QVERIFY2(!help->text().isEmpty(), qPrintable(entry->text()));
             QCOMPARE(help->text(),
                      QString::fromStdString(calc::menuHelpText(entry->text().toStdString())));
         }
@@ -273,6 +239,8 @@ class CalcHelpWindowTest : public QObject {
         QVERIFY(replicaKey(KeyId::modeDeg)->isChecked());
         QVERIFY(!replicaKey(KeyId::modeRad)->isChecked());
         QVERIFY(replicaKey(KeyId::decimalMode)->isChecked());
+        QVERIFY(findAction(&drawn, QStringLiteral("Científica"))->isChecked());
+        QVERIFY(!findAction(&drawn, QStringLiteral("Normal"))->isChecked());
         for (int id = 0; id < kWindowCount; ++id)
             QVERIFY2(!p.windows.existing(static_cast<WindowId>(id)), qPrintable(QString::number(id)));
         QVERIFY(p.dialogs.messages.empty());

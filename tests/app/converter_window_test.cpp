@@ -176,22 +176,6 @@ private slots:
         QTest::mouseClick(child<SvgPicture>(w, "logo"), Qt::LeftButton);
         QVERIFY(p.windows.existing(WindowId::About) != nullptr);
     }
-
-    // The switch is read when the window becomes active, not while it stays active.
-    void soundPictureFollowsTheSwitchOnActivation() {
-        p.state.soundOn = 0;
-        ConverterWindow w(p.context);
-        QVERIFY(activate(&w));
-        auto* sound = child<SvgPicture>(&w, "sonido");
-        QVERIFY(!sound->isVisible());
-        p.state.soundOn = 1;
-        QVERIFY(!sound->isVisible());
-        QVERIFY(activateAgain(&w));
-        QVERIFY(sound->isVisible());
-        p.state.soundOn = 0;
-        QVERIFY(activateAgain(&w));
-        QVERIFY(!sound->isVisible());
-    }
 };
 
 QTEST_MAIN(ConverterWindowTest)

@@ -102,7 +102,9 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(window->status().currency->text(), QStringLiteral("1 euro = 166,386 pts"));
     }
 
-    // Typed characters, then one key with modifiers (0: none), and the displays they leave.
+    // Typed characters, then one key with modifiers (0: none), and the displays they leave:
+    // the window presses through the Normal model's tables (which the keyboard tests check
+    // row by row).
     void keyboardPressesOnlyTheNormalKeys_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
@@ -112,15 +114,10 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
         QTest::newRow("2+3/4 Enter") << "2+3/4" << int(Qt::Key_Return) << none << "1,25" << "=";
         QTest::newRow("X does nothing") << "12*3X" << 0 << none << "3" << "x";
-        QTest::newRow("Y, N, O, H, D do nothing") << "7+5yNoHd" << 0 << none << "5" << "+";
         QTest::newRow("F1 does nothing") << "100" << int(Qt::Key_F1) << none << "100" << "";
-        QTest::newRow("F9 does nothing") << "1" << int(Qt::Key_F9) << shift << "1" << "";
         QTest::newRow("F5 square root") << "16" << int(Qt::Key_F5) << none << "4" << "sqr";
         QTest::newRow("F6 square") << "3" << int(Qt::Key_F6) << shift << "9" << "";
-        QTest::newRow("F8 cube") << "2" << int(Qt::Key_F8) << none << "8" << "";
-        QTest::newRow("Shift+4 does nothing") << "7" << int(Qt::Key_Dollar) << shift << "7" << "";
         QTest::newRow("p") << "p" << 0 << none << "3,14159265358979" << "";
-        QTest::newRow("i") << "4i" << 0 << none << "0,25" << "1/x";
         QTest::newRow("Ctrl+V") << "116" << int(Qt::Key_V) << ctrl << "100" << "-IVA";
         QTest::newRow("backspace") << "12<" << int(Qt::Key_Backspace) << none << "12" << "corr";
     }
@@ -159,9 +156,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QVERIFY(!scientific->isEnabled());  // no Scientific window registered in this program
         QAction* alarm = window->findChild<QAction*>(QStringLiteral("alarmacalc2"));
         QVERIFY(alarm && alarm->text() == QStringLiteral("Alarma") && !alarm->isEnabled());
-        QCOMPARE(alarm->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-        QCOMPARE(findAction(window.get(), QStringLiteral("Tabla Periodica"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_T));
 
         // "Normal" here only records the model.
         p.state.calculatorModel = "avanzada";
@@ -170,42 +164,18 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QVERIFY(window->isVisible() && normal->isChecked());
 
         click(KeyId::digit8);
-        QTemporaryDir folder;
-        setPdfFolderForTests(folder.path());
+        PdfFolder pdf;
         findAction(window.get(), QStringLiteral("Historial"))->trigger();
-        setPdfFolderForTests(QString());
-        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.pdf")}).size(), 1);
-    }
-
-    // Every entry of a window that exists opens it from the Normal window.
-    void menuEntriesOpenTheirWindows() {
-        FullProgram program;
-        auto* normal = qobject_cast<NormalWindow*>(program.windows.show(WindowId::Normal));
-        QVERIFY(normal);
-        const std::pair<const char*, WindowId> entries[] = {
-            {"Preferencias", WindowId::Preferences},
-            {"Conversión", WindowId::Converter},
-            {"Operaciones Bancarias", WindowId::Bank},
-            {"A&cerca de...", WindowId::About},
-        };
-        for (const auto& [text, id] : entries) {
-            QAction* entry = findAction(normal, QString::fromUtf8(text));
-            QVERIFY2(entry && entry->isEnabled(), text);
-            entry->trigger();
-            QVERIFY2(program.windows.existing(id) && program.windows.existing(id)->isVisible(), text);
-        }
+        QCOMPARE(pdf.files().size(), 1);
     }
 
     // "Modo": the window closes and the other model opens fresh in its place; the shared
-    // state stays.
+    // state stays (what it holds after a switch is the model tests' concern; here the
+    // windows must show it and leave it alone).
     void switchingThereAndBackKeepsTheSharedState() {
         FullProgram program;
         SharedState& shared = program.state;
         shared.transitValue2 = 250;
-        shared.transitLabel2 = "Mensualidad";
-        shared.currencyName1 = "euro";
-        shared.currencyName2 = "pts";
-        shared.exchangeFactor = Variant::fromNumber(166.386);
         shared.statDataX = {1, 2};
         shared.statCountX = 2;
         QWidget* first = program.windows.show(WindowId::Scientific);
@@ -229,8 +199,6 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(shown(normal->displays().memories[2]), QStringLiteral("3"));
         QVERIFY(findAction(normal, QStringLiteral("Normal"))->isChecked());
         normal->runKey(KeyId::transit2);
-        normal->runKey(KeyId::memoryAdd1);
-        QCOMPARE(normal->keypad().button(KeyId::transit2)->toolTip(), QStringLiteral("Mensualidad"));
 
         chooseMode(normal, "Normal");  // stays, unchanged
         QCOMPARE(program.calculator(WindowId::Normal), normal);
@@ -246,18 +214,9 @@ class NormalWindowTest : public CalcWindowTest<NormalWindow> {
         QCOMPARE(qs(shared.calculatorModel), QStringLiteral("avanzada"));
         QCOMPARE(scientific->displays().numero->text(), QStringLiteral("0"));
         QCOMPARE(scientific->displays().history->count(), 0);
-        QCOMPARE(scientific->model().state().pendingOperator, std::string());
-        const QStringList memories = {shown(scientific->displays().memories[0]),
-                                      shown(scientific->displays().memories[1]),
-                                      shown(scientific->displays().memories[2]),
-                                      shown(scientific->displays().memories[3])};
-        QCOMPARE(memories, (QStringList{"251", "2", "3", "4"}));
-        QCOMPARE(scientific->displays().ivas->text(), QStringLiteral("21 %"));
+        // M4 and the statistics, which the Normal window lacks, outlive it.
+        QCOMPARE(shown(scientific->displays().memories[3]), QStringLiteral("4"));
         QVERIFY(findAction(scientific, QStringLiteral("Científica"))->isChecked());
-        QCOMPARE(shared.transitValue2, 250.0);
-        QCOMPARE(shared.transitLabel2, std::string("Mensualidad"));
-        QCOMPARE(shared.currencyName2, std::string("pts"));
-        QCOMPARE(shared.exchangeFactor, Variant::fromNumber(166.386));
         QCOMPARE(shared.statDataX, (std::vector<double>{1, 2}));
         QCOMPARE(shared.statCountX, std::int16_t(2));
     }

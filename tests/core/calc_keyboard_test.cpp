@@ -1,7 +1,8 @@
-// The key catalog and the keyboard tables.
+// The key catalog and the keyboard tables of both models.
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -10,6 +11,9 @@
 
 namespace numeralia::calc {
 namespace {
+
+using K = KeyId;
+constexpr std::nullopt_t none = std::nullopt;
 
 TEST(CalcKeyCatalog, EveryIdHasOneRowWithAUniqueName) {
     std::set<std::string_view> names;
@@ -21,122 +25,114 @@ TEST(CalcKeyCatalog, EveryIdHasOneRowWithAUniqueName) {
         EXPECT_EQ(keyByName(key.name), key.id);
     }
     EXPECT_EQ(ids.size(), static_cast<std::size_t>(kKeyCount));
-}
-
-TEST(CalcKeyCatalog, CaptionsFindTheirKeys) {
-    EXPECT_EQ(keysByCaption("M3+"), std::vector<KeyId>{KeyId::memoryAdd3});
-    EXPECT_EQ(keysByCaption("/"), std::vector<KeyId>{KeyId::divide});
+    EXPECT_EQ(keysByCaption("M3+"), std::vector<KeyId>{K::memoryAdd3});
+    EXPECT_EQ(keysByCaption("/"), std::vector<KeyId>{K::divide});
     // The display's, the history's, the blue display's and the hexadecimal digit.
     EXPECT_EQ(keysByCaption("C").size(), 4u);
     EXPECT_TRUE(keysByCaption("nada").empty());
-    EXPECT_EQ(keyByName("digit7"), KeyId::digit7);
     EXPECT_FALSE(keyByName("Digit7"));
 }
 
-TEST(CalcKeyboard, TablesOfBothModels) {
-    const struct { int code, shift; std::optional<KeyId> key; } keyDown[] = {
-        // Shift alone with 1 to 3 gives a memory key; a plain 1 is a typed character. V gives the
-        // VAT keys: Shift alone "+IVA", Ctrl alone "-IVA", anything else "IVA".
-        {'1', kShiftBit, KeyId::memoryAdd1},        {'3', kShiftBit, KeyId::memoryAdd3},
-        {'1', 0, std::nullopt},                     {'1', kShiftBit | kCtrlBit, std::nullopt},
-        {'2', kShiftBit | kAltBit, std::nullopt},   {'5', kShiftBit, std::nullopt},
-        {'V', 0, KeyId::vatAmount},                 {'V', kShiftBit, KeyId::vatAdd},
-        {'V', kCtrlBit, KeyId::vatRemove},          {'V', kShiftBit | kCtrlBit, KeyId::vatAmount},
-        {'V', kAltBit, KeyId::vatAmount},
+// Key code and shift state; what the Normal and the Scientific model press.
+TEST(CalcKeyboard, KeyDownRowsOfBothModels) {
+    // clang-format off
+    const struct { int code, shift; std::optional<KeyId> normal, scientific; } rows[] = {
+        // Shift alone with 1 to 3 (4 in the Scientific model) gives a memory key.
+        {'1', kShiftBit, K::memoryAdd1, K::memoryAdd1},
+        {'3', kShiftBit, K::memoryAdd3, K::memoryAdd3},
+        {'4', kShiftBit, none, K::memoryAdd4},          {'5', kShiftBit, none, none},
+        {'1', 0, none, none},  {'4', 0, none, none},   {'1', kShiftBit | kCtrlBit, none, none},
+        {'2', kShiftBit | kAltBit, none, none},
+        // V: Shift alone "+IVA", Ctrl alone "-IVA", anything else "IVA".
+        {'V', 0, K::vatAmount, K::vatAmount},           {'V', kShiftBit, K::vatAdd, K::vatAdd},
+        {'V', kCtrlBit, K::vatRemove, K::vatRemove},    {'V', kAltBit, K::vatAmount, K::vatAmount},
+        {'V', kShiftBit | kCtrlBit, K::vatAmount, K::vatAmount},
+        // F5 to F8 in both models, whatever the shift state; the rest in the Scientific only.
+        {kVkF1 + 4, 0, K::squareRoot, K::squareRoot}, {kVkF1 + 5, kShiftBit, K::square, K::square},
+        {kVkF1 + 6, kCtrlBit, K::cubeRoot, K::cubeRoot},
+        {kVkF1 + 7, kAltBit, K::cube, K::cube},
+        {kVkF1, 0, none, K::log10},                     {kVkF1, kShiftBit, none, K::log10},
+        {kVkF1 + 1, 0, none, K::tenPower},              {kVkF1 + 2, kCtrlBit, none, K::naturalLog},
+        {kVkF1 + 3, 0, none, K::ePower},                {kVkF1 + 8, 0, none, K::sine},
+        {kVkF1 + 8, kShiftBit, none, K::arcSine},       {kVkF1 + 8, kCtrlBit, none, K::sine},
+        {kVkF1 + 8, kShiftBit | kCtrlBit, none, K::sine},
+        {kVkF1 + 9, 0, none, none},                     // F10 is not used
+        {kVkF1 + 10, kShiftBit, none, K::arcCosine},    {kVkF1 + 10, 0, none, K::cosine},
+        {kVkF1 + 11, kShiftBit, none, K::arcTangent},   {kVkF1 + 11, 0, none, K::tangent},
     };
-    const std::pair<char32_t, std::optional<KeyId>> characters[] = {
-        {U'\b', KeyId::correction}, {U'+', KeyId::plus},        {U'/', KeyId::divide},
-        {U'c', KeyId::clearEntry},  {U'C', KeyId::clearEntry},  {U'a', KeyId::allClear},
-        {U'<', KeyId::changeSign},  {U'>', KeyId::changeSign},  {U',', KeyId::decimalPoint},
-        {U'e', KeyId::exponent},    {U'7', KeyId::digit7},      {U'0', KeyId::digit0},
-        {U'Q', KeyId::currencyTo2}, {U'w', KeyId::currencyTo1}, {U'!', std::nullopt},
-        {U'=', std::nullopt},       {U'\r', std::nullopt},      {U'v', std::nullopt},
-    };
-    for (CalculatorKind kind : {CalculatorKind::Scientific, CalculatorKind::Normal}) {
-        const KeyboardTables& tables = keyboardTables(kind);
-        for (const auto& row : keyDown) {
-            EXPECT_EQ(matchKeyDown(tables, row.code, row.shift), row.key)
-                << row.code << "/" << row.shift;
-        }
-        for (const auto& [character, key] : characters) {
-            EXPECT_EQ(matchCharacter(tables, character), key) << static_cast<int>(character);
-        }
+    // clang-format on
+    const KeyboardTables& normal = keyboardTables(CalculatorKind::Normal);
+    const KeyboardTables& scientific = keyboardTables(CalculatorKind::Scientific);
+    for (const auto& r : rows) {
+        EXPECT_EQ(matchKeyDown(normal, r.code, r.shift), r.normal) << r.code << "/" << r.shift;
+        EXPECT_EQ(matchKeyDown(scientific, r.code, r.shift), r.scientific) << r.code;
     }
-    EXPECT_EQ(matchKeyDown(keyboardTables(CalculatorKind::Scientific), '4', kShiftBit),
-              KeyId::memoryAdd4);
-    EXPECT_FALSE(matchKeyDown(keyboardTables(CalculatorKind::Normal), '4', kShiftBit));
 }
 
-// The rows where the two models part: the Normal model maps F5 to F8, P and I only; every
-// other function key, letter and Shift+4 does nothing there.
-TEST(CalcKeyboard, NormalModelHasItsOwnSmallerRows) {
-    const KeyboardTables& scientific = keyboardTables(CalculatorKind::Scientific);
+// A typed character; what the Normal model presses, and the Scientific model in decimal
+// and in hexadecimal mode (where capital A to F type the hexadecimal digits).
+TEST(CalcKeyboard, CharacterRowsOfBothModelsAndNumberModes) {
+    // clang-format off
+    const struct { char32_t c; std::optional<KeyId> normal, decimal, hexadecimal; } rows[] = {
+        {U'\b', K::correction, K::correction, K::correction}, {U'+', K::plus, K::plus, K::plus},
+        {U'/', K::divide, K::divide, K::divide},      {U'*', K::times, K::times, K::times},
+        {U'<', K::changeSign, K::changeSign, K::changeSign},
+        {U'>', K::changeSign, K::changeSign, K::changeSign},
+        {U',', K::decimalPoint, K::decimalPoint, K::decimalPoint},
+        {U'7', K::digit7, K::digit7, K::digit7},      {U'0', K::digit0, K::digit0, K::digit0},
+        {U'Q', K::currencyTo2, K::currencyTo2, K::currencyTo2},
+        {U'w', K::currencyTo1, K::currencyTo1, K::currencyTo1},
+        {U'P', K::pi, K::pi, K::pi},                  {U'p', K::pi, K::pi, K::pi},
+        {U'I', K::reciprocal, K::reciprocal, K::reciprocal},
+        {U'i', K::reciprocal, K::reciprocal, K::reciprocal},
+        {U'a', K::allClear, K::allClear, K::allClear},
+        {U'A', K::allClear, K::allClear, K::hexDigitA},
+        {U'c', K::clearEntry, K::clearEntry, K::clearEntry},
+        {U'C', K::clearEntry, K::clearEntry, K::hexDigitC},
+        {U'e', K::exponent, K::exponent, K::exponent},
+        {U'E', K::exponent, K::exponent, K::hexDigitE},
+        {U'B', none, none, K::hexDigitB},             {U'F', none, none, K::hexDigitF},
+        {U'D', none, K::toDecimal, K::hexDigitD},     {U'd', none, K::toDecimal, K::toDecimal},
+        {U'N', none, K::factorial, K::factorial},     {U'o', none, K::toOctal, K::toOctal},
+        {U'H', none, K::toHex, K::toHex},
+        {U'º', none, K::dmsSeparator, K::dmsSeparator},
+        {U'ª', none, K::dmsSeparator, K::dmsSeparator},
+        // The statistics entries: "x" is no multiplication ("*" multiplies).
+        {U'X', none, K::statEnterX, K::statEnterX},   {U'x', none, K::statEnterX, K::statEnterX},
+        {U'Y', none, K::statEnterY, K::statEnterY},   {U'y', none, K::statEnterY, K::statEnterY},
+        {U'f', none, none, none},  {U'G', none, none, none},  {U'$', none, none, none},
+        {U'!', none, none, none},  {U'=', none, none, none},  {U'\r', none, none, none},
+        {U'v', none, none, none},
+    };
+    // clang-format on
     const KeyboardTables& normal = keyboardTables(CalculatorKind::Normal);
-    const struct { int code, shift; std::optional<KeyId> inNormal, inScientific; } keyDown[] = {
-        {kVkF1 + 4, 0, KeyId::squareRoot, KeyId::squareRoot},
-        {kVkF1 + 5, kShiftBit, KeyId::square, KeyId::square},
-        {kVkF1 + 6, kCtrlBit, KeyId::cubeRoot, KeyId::cubeRoot},
-        {kVkF1 + 7, 0, KeyId::cube, KeyId::cube},
-        {kVkF1, 0, std::nullopt, KeyId::log10},
-        {kVkF1 + 1, 0, std::nullopt, KeyId::tenPower},
-        {kVkF1 + 2, kShiftBit, std::nullopt, KeyId::naturalLog},
-        {kVkF1 + 3, 0, std::nullopt, KeyId::ePower},
-        {kVkF1 + 8, 0, std::nullopt, KeyId::sine},
-        {kVkF1 + 8, kShiftBit, std::nullopt, KeyId::arcSine},
-        {kVkF1 + 10, 0, std::nullopt, KeyId::cosine},
-        {kVkF1 + 11, kShiftBit, std::nullopt, KeyId::arcTangent},
-        {kVkF1 + 9, 0, std::nullopt, std::nullopt},
-        {'4', kShiftBit, std::nullopt, KeyId::memoryAdd4},
-    };
-    for (const auto& row : keyDown) {
-        EXPECT_EQ(matchKeyDown(normal, row.code, row.shift), row.inNormal) << row.code;
-        EXPECT_EQ(matchKeyDown(scientific, row.code, row.shift), row.inScientific) << row.code;
+    const KeyboardTables& scientific = keyboardTables(CalculatorKind::Scientific);
+    for (const auto& r : rows) {
+        const int c = static_cast<int>(r.c);
+        EXPECT_EQ(matchCharacter(normal, r.c, false), r.normal) << c;
+        EXPECT_EQ(matchCharacter(scientific, r.c, false), r.decimal) << c;
+        EXPECT_EQ(matchCharacter(scientific, r.c, true), r.hexadecimal) << c;
     }
-    const struct { char32_t character; std::optional<KeyId> inNormal, inScientific; } typed[] = {
-        {U'P', KeyId::pi, KeyId::pi},
-        {U'p', KeyId::pi, KeyId::pi},
-        {U'I', KeyId::reciprocal, KeyId::reciprocal},
-        {U'i', KeyId::reciprocal, KeyId::reciprocal},
-        {U'N', std::nullopt, KeyId::factorial},
-        {U'o', std::nullopt, KeyId::toOctal},
-        {U'H', std::nullopt, KeyId::toHex},
-        {U'd', std::nullopt, KeyId::toDecimal},
-        {U'º', std::nullopt, KeyId::dmsSeparator},
-        {U'$', std::nullopt, std::nullopt},
-    };
-    for (const auto& row : typed) {
-        EXPECT_EQ(matchCharacter(normal, row.character), row.inNormal)
-            << static_cast<int>(row.character);
-        EXPECT_EQ(matchCharacter(scientific, row.character), row.inScientific)
-            << static_cast<int>(row.character);
-    }
-    // The statistics letters do nothing in the Normal model, nor do the hexadecimal letters.
-    for (char32_t c : {U'X', U'x', U'Y', U'y', U'D', U'B', U'F'})
-        EXPECT_EQ(matchCharacter(normal, c, false), std::nullopt) << static_cast<int>(c);
-    // Every key either table presses is a key of the model.
+    // Every key the Normal model's tables press is a key of that model.
     for (const KeyDownRow& row : normal.keyDown)
         EXPECT_TRUE(kindHasKey(CalculatorKind::Normal, row.key)) << keyInfo(row.key).name;
     for (const CharacterRow& row : normal.characters)
         EXPECT_TRUE(kindHasKey(CalculatorKind::Normal, row.key)) << keyInfo(row.key).name;
 }
 
-TEST(CalcKeyboard, KeyNames) {
-    const std::pair<const char*, std::optional<int>> rows[] = {{"1", 49},
-                                                               {"v", 86}, {"F1", 112}, {"F12", 123},
-                                                               {"F13", std::nullopt},
-                                                               {"Fx", std::nullopt},
-                                                               {"", std::nullopt}};
+TEST(CalcKeyboard, KeyNamesAndTheFocus) {
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        {"1", 49}, {"v", 86}, {"F1", 112}, {"F12", 123}, {"F13", none}, {"Fx", none}, {"", none}};
     for (const auto& [name, code] : rows) EXPECT_EQ(keyCodeByName(name), code) << name;
-}
 
-TEST(CalcKeyboard, TypedDigitsLeaveTheFocusClickedDigitsMoveIt) {
+    // Typed digits leave the focus where it is, clicked ones move it to "=".
     testing::Calculator calc;
-    calc.model.typeKey(KeyId::digit5);
+    calc.model.typeKey(K::digit5);
     EXPECT_FALSE(calc.model.focusToEquals());
     EXPECT_EQ(calc.model.state().numero, "5");
-    calc.model.typeKey(KeyId::plus);
+    calc.model.typeKey(K::plus);
     EXPECT_TRUE(calc.model.focusToEquals());
-    calc.model.press(KeyId::digit5);
+    calc.model.press(K::digit5);
     EXPECT_TRUE(calc.model.focusToEquals());
 }
 

@@ -63,6 +63,16 @@ struct StatRow {
 
 void PrintTo(const StatRow& row, std::ostream* out) { *out << row.keys; }
 
+// The keys that enter the values into one list ("X" or "Y").
+std::string entered(char list, std::initializer_list<const char*> values) {
+    std::string keys;
+    const std::string key = list == 'X' ? " statEnterX " : " statEnterY ";
+    for (const char* v : values) keys += v + key;
+    return keys;
+}
+
+const std::string kOneTwoThreeX = entered('X', {"1", "2", "3"});
+const std::string kTens = entered('X', {"10", "20", "30"});
 // Twelve pairs (k, 10·k).
 const std::string kTwelve = [] {
     std::string keys;
@@ -77,8 +87,8 @@ const std::string kTwelveLinesX =
 const StatRow kEntryRows[] = {
     // Entry: label with the entry's number, the line, the count, the number in the info line.
     {"2,1 statEnterX", "0", "2,1", "Estad  X1", "1)    2,1", "", "1"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 4 statEnterY", "0", "4", "Estad  Y1",
-     "1)    1|2)    2|3)    3", "1)    4", "3"},
+    {kOneTwoThreeX + "4 statEnterY", "0", "4", "Estad  Y1", "1)    1|2)    2|3)    3", "1)    4",
+     "3"},
     {"7 statEnterY 8 statEnterY 1 statEnterX", "0", "1", "Estad  X1", "1)    1",
      "1)    7|2)    8", "2"},  // the count display keeps the greater count
     {"1000000001 statEnterX 2 changeSign statEnterX", "0", "-2", "Estad  X2",
@@ -93,28 +103,25 @@ const StatRow kEntryRows[] = {
     {"4 statEnterX statEnterX", "0", "0", "Estad  X2", "1)    4|2)    0", "", "2"},
 
     // "S xy": unequal counts are refused; equal counts give the sum in both displays.
-    {"1 statEnterX 2 statEnterX 3 statEnterX 4 statEnterY statSumXY", "0",
-     "Error: los datos no coinciden", "*** ERROR / BORRADO ***", nullptr, nullptr, "3"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 4 statEnterY 5 statEnterY 6 statEnterY statSumXY",
-     "32", "32", "Σ xy"},
+    {kOneTwoThreeX + "4 statEnterY statSumXY", "0", "Error: los datos no coinciden",
+     "*** ERROR / BORRADO ***", nullptr, nullptr, "3"},
+    {kOneTwoThreeX + entered('Y', {"4", "5", "6"}) + "statSumXY", "32", "32", "Σ xy"},
     {"statSumXY", "0", "0", "Σ xy", "", "", "0"},
     // "S x" and "S y": the running sum into the main display only.
     {"1 statEnterX 2 statEnterX statSumX", "3", "2", "Σ x"},
     {"2,5 statEnterY 4 statEnterY statSumY", "6,5", "4", "Σ y"},
     {"statSumX", "0", "0", "Σ x"},
-    {"3 setDecimals 1 statEnterX 2 statEnterX 4 statEnterX statSumX2", "21", "21", "Σ x²"},
-    {"3 setDecimals 1 statEnterX 2 statEnterX 4 statEnterX statMeanX", "2,333", "2,33333333333333",
+    {"3 setDecimals " + entered('X', {"1", "2", "4"}) + "statSumX2", "21", "21", "Σ x²"},
+    {"3 setDecimals " + entered('X', {"1", "2", "4"}) + "statMeanX", "2,333", "2,33333333333333",
      "X m"},
 
     // Deletion: entry k of both lists, numbering closes up.
-    {"10 statEnterX 20 statEnterX 30 statEnterX 2 statDeleteEntry", "0", "2",
-     "ESTAD.: Borrado", "1)    10|2)    30", "", "2"},
-    {"10 statEnterX 20 statEnterX 30 statEnterX 2 statDeleteEntry statSumX", "40", "2", "Σ x"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 4 statEnterX 5 statEnterY 6 statEnterY 4 "
-     "statDeleteEntry",
-     "0", "4", "ESTAD.: Borrado", "1)    1|2)    2|3)    3", "1)    5|2)    6", "3"},
-    {"1 statEnterX 2 statEnterX 5 statEnterY 6 statEnterY 7 statEnterY 1 statDeleteEntry", "0",
-     "1", "ESTAD.: Borrado", "1)    2", "1)    6|2)    7", "2"},
+    {kTens + "2 statDeleteEntry", "0", "2", "ESTAD.: Borrado", "1)    10|2)    30", "", "2"},
+    {kTens + "2 statDeleteEntry statSumX", "40", "2", "Σ x"},
+    {kOneTwoThreeX + "4 statEnterX 5 statEnterY 6 statEnterY 4 statDeleteEntry", "0", "4",
+     "ESTAD.: Borrado", "1)    1|2)    2|3)    3", "1)    5|2)    6", "3"},
+    {entered('X', {"1", "2"}) + entered('Y', {"5", "6", "7"}) + "1 statDeleteEntry", "0", "1",
+     "ESTAD.: Borrado", "1)    2", "1)    6|2)    7", "2"},
     {kTwelve + "5 statDeleteEntry", "0", "5", "ESTAD.: Borrado",
      "1)    1|2)    2|3)    3|4)    4|5)    6|6)    7|7)    8|8)    9|9)    10|10)    11|"
      "11)    12",
@@ -164,55 +171,37 @@ TEST_P(StatisticsEntry, DisplaysCountsAndSums) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, StatisticsEntry, ::testing::ValuesIn(kEntryRows));
 
+const std::string kEight = entered('X', {"2", "4", "4", "4", "5", "5", "7", "9"});
+const std::string kOneTwoThree = entered('Y', {"1", "2", "3"});
+// X 1, 2, 3 seen 1, 2 and 1 times; the line y = 2x + 1.
+const std::string kFrequencies = kOneTwoThreeX + entered('Y', {"1", "2", "1"});
+const std::string kLine = kOneTwoThreeX + entered('Y', {"3", "5", "7"});
+
 // The result keys over small data sets: values, and the guards of each key.
 const StatRow kResultRows[] = {
-    {"2 statEnterX 4 statEnterX 4 statEnterX 4 statEnterX 5 statEnterX 5 statEnterX 7 "
-     "statEnterX 9 statEnterX statDeviationX",
-     "2", "2", "σ x n"},
-    {"2 statEnterX 4 statEnterX 4 statEnterX 4 statEnterX 5 statEnterX 5 statEnterX 7 "
-     "statEnterX 9 statEnterX statSampleDeviationX",
-     "2,1380899352994", "2,1380899352994", "σ x n-1"},
+    {kEight + "statDeviationX", "2", "2", "σ x n"},
+    {kEight + "statSampleDeviationX", "2,1380899352994", "2,1380899352994", "σ x n-1"},
     {"5 statEnterX statDeviationX", "0", "0"},
-    {"1 statEnterY 2 statEnterY 3 statEnterY statMeanY", "2", "2", "Y m"},
-    {"1 statEnterY 2 statEnterY 3 statEnterY statDeviationY", "0,816496580927726",
-     "0,816496580927726", "σ y n"},
-    {"1 statEnterY 2 statEnterY 3 statEnterY statSampleDeviationY", "1", "1", "σ y n-1"},
-    {"1 statEnterY 2 statEnterY 3 statEnterY statSumY2", "14", "14", "Σ y²"},
+    {kOneTwoThree + "statMeanY", "2", "2", "Y m"},
+    {kOneTwoThree + "statDeviationY", "0,816496580927726", "0,816496580927726", "σ y n"},
+    {kOneTwoThree + "statSampleDeviationY", "1", "1", "σ y n-1"},
+    {kOneTwoThree + "statSumY2", "14", "14", "Σ y²"},
     {"1 statEnterX 2 statEnterX 3 statEnterY statCount", "2", "2", "N"},
     {"statCount", "0", "0", "N"},
-    // With frequencies: X 1, 2, 3 seen 1, 2 and 1 times.
-    {"1 statEnterX 2 statEnterX 3 statEnterX 1 statEnterY 2 statEnterY 1 statEnterY "
-     "statWeightedMeanX",
-     "2", "2", "X m"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 1 statEnterY 2 statEnterY 1 statEnterY "
-     "statWeightedDeviationX",
-     "0,707106781186548", "0,707106781186548", "σ X n"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 0 statEnterY 0 statEnterY 2 statEnterY "
-     "statWeightedMeanX",
-     "3", "3"},
-    // The line y = 2x + 1 and its estimates.
-    {"1 statEnterX 2 statEnterX 3 statEnterX 3 statEnterY 5 statEnterY 7 statEnterY statSlope",
-     "2", "2", "a"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 3 statEnterY 5 statEnterY 7 statEnterY "
-     "statIntercept",
-     "1", "1", "b"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 3 statEnterY 5 statEnterY 7 statEnterY "
-     "statDetermination",
-     "1", "1", "r ²"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 3 statEnterY 5 statEnterY 7 statEnterY 1 0 "
-     "statEstimateY",
-     "21", "21", "EoY"},
-    {"1 statEnterX 2 statEnterX 3 statEnterX 3 statEnterY 5 statEnterY 7 statEnterY 2 0 "
-     "statEstimateX",
-     "9,5", "9,5", "EoX"},
+    {kFrequencies + "statWeightedMeanX", "2", "2", "X m"},
+    {kFrequencies + "statWeightedDeviationX", "0,707106781186548", "0,707106781186548", "σ X n"},
+    {kOneTwoThreeX + entered('Y', {"0", "0", "2"}) + "statWeightedMeanX", "3", "3"},
+    {kLine + "statSlope", "2", "2", "a"},
+    {kLine + "statIntercept", "1", "1", "b"},
+    {kLine + "statDetermination", "1", "1", "r ²"},
+    {kLine + "1 0 statEstimateY", "21", "21", "EoY"},
+    {kLine + "2 0 statEstimateX", "9,5", "9,5", "EoX"},
     // Polygons: a triangle, a square far from the origin, vertices in either turn.
-    {"0 statEnterX 4 statEnterX 0 statEnterX 0 statEnterY 0 statEnterY 3 statEnterY polygonArea",
-     "6", "6", "Area"},
-    {"0 statEnterX 0 statEnterX 4 statEnterX 0 statEnterY 3 statEnterY 0 statEnterY polygonArea",
-     "6", "6"},
-    {"1000000000 statEnterX 1000000001 statEnterX 1000000001 statEnterX 1000000000 statEnterX "
-     "5000000000 statEnterY 5000000000 statEnterY 5000000001 statEnterY 5000000001 statEnterY "
-     "polygonArea",
+    {entered('X', {"0", "4", "0"}) + entered('Y', {"0", "0", "3"}) + "polygonArea", "6", "6",
+     "Area"},
+    {entered('X', {"0", "0", "4"}) + entered('Y', {"0", "3", "0"}) + "polygonArea", "6", "6"},
+    {entered('X', {"1000000000", "1000000001", "1000000001", "1000000000"}) +
+         entered('Y', {"5000000000", "5000000000", "5000000001", "5000000001"}) + "polygonArea",
      "1", "1"},
     // A result goes through the display formatting step.
     {"3 setDecimals 1 statEnterX 2 statEnterX 2 statEnterX statDeviationX", "0,471",

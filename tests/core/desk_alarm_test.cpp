@@ -65,19 +65,6 @@ TEST(DeskAlarmSchedule, NextOccurrence) {
     EXPECT_EQ(nextFullHour(clock, clock.now()), (WallTime{7, 0}));
 }
 
-// The time editor of "Set": answers in turn, and what it was offered.
-struct FakeEditor : AlarmTimeEditor {
-    std::vector<AlarmTimeAnswer> answers;
-    std::vector<std::pair<WallTime, bool>> asked;
-    AlarmTimeAnswer askAlarmTime(WallTime initial, bool offerClear) override {
-        asked.emplace_back(initial, offerClear);
-        if (answers.empty()) return {};
-        const AlarmTimeAnswer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-};
-
 // A window with its clock, sounds and time editor; steps are script words:
 // "set 07:30", "clear", "tick", "advance 90s" (a tick at every second), "jump -10m"
 // (the clock is put back or forward, then one tick), "zone +03:00", "snooze", "stop".
@@ -85,7 +72,7 @@ struct AlarmWindow {
     ManualClock clock;
     SharedState state;
     numeralia::testing::FakeSoundPlayer sounds;
-    FakeEditor editor;
+    numeralia::testing::FakeAlarmTimeEditor editor;
     std::optional<AlarmModel> model;
 
     explicit AlarmWindow(const char* start, TimeFormats formats = {}) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/calc/solver_dialogs.h"
+#include "core/desk/alarm_model.h"
 #include "core/shell/platform.h"
 
 namespace numeralia::testing {
@@ -91,6 +92,20 @@ private:
     static std::optional<T> next(std::vector<std::optional<T>>& answers) {
         if (answers.empty()) return std::nullopt;
         std::optional<T> answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+};
+
+// The time editor of the alarm's "Set": answers in turn (nothing left: cancelled), and what it
+// was offered.
+struct FakeAlarmTimeEditor : desk::AlarmTimeEditor {
+    std::vector<desk::AlarmTimeAnswer> answers;
+    std::vector<std::pair<desk::WallTime, bool>> asked;
+    desk::AlarmTimeAnswer askAlarmTime(desk::WallTime initial, bool offerClear) override {
+        asked.emplace_back(initial, offerClear);
+        if (answers.empty()) return {};
+        const desk::AlarmTimeAnswer answer = answers.front();
         answers.erase(answers.begin());
         return answer;
     }
