@@ -1,0 +1,148 @@
+#include <cctype>
+#include <memory>
+#include <string>
+
+#include "core/calc/calculator_state.h"
+#include "core/shell/settings_line.h"
+#include "fuzz/fuzz_target.h"
+#include "fuzz/printable.h"
+#include "fuzz/settings_compare.h"
+#include "keys/calculator_adapter.h"
+#include "keys/window_adapter.h"
+
+namespace numeralia::fuzz {
+
+namespace {
+
+struct SilentSounds : SoundPlayer {
+    void playWave(const std::string&, bool) override {}
+};
+
+bool isWordByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return std::isalpha(b) || b >= 0x80;
+}
+
+// Whether a text shows "inf", "infinity" or "nan" as a word of its own (any case), as a
+// number that escaped its checks would be written; words such as "Información" or
+// "Nanómetros" do not count.
+bool showsNonNumber(std::string_view text) {
+    for (std::size_t begin = 0; begin < text.size();) {
+        while (begin < text.size() && !isWordByte(text[begin])) ++begin;
+        std::size_t end = begin;
+        while (end < text.size() && isWordByte(text[end])) ++end;
+        std::string word;
+        for (std::size_t i = begin; i < end; ++i)
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        if (word == "inf" || word == "infinity" || word == "nan") return true;
+        begin = end;
+    }
+    return false;
+}
+
+// After every line in a calculator window: readable displays, a bounded key history.
+std::string checkCalculator(const keys::WindowAdapter& adapter) {
+    const auto* calculator = dynamic_cast<const keys::CalculatorAdapter*>(&adapter);
+    if (calculator == nullptr) return {};
+    const calc::CalculatorState& s = calculator->model().state();
+    if (s.history.size() > calc::kHistoryLimit)
+        return "the key history holds " + std::to_string(s.history.size()) + " entries";
+    for (const std::string* shown : {&s.numero, &s.result, &s.func, &s.dcm, &s.ivas}) {
+        if (showsNonNumber(*shown)) return "a display shows " + printable(*shown);
+    }
+    for (const std::string& memory : s.memories) {
+        if (showsNonNumber(memory)) return "a memory display shows " + printable(memory);
+    }
+    if (s.accumulator && showsNonNumber(*s.accumulator))
+        return "the accumulator holds " + printable(*s.accumulator);
+    return {};
+}
+
+// Whatever the window's state shows, no word of it is an infinity or a NaN.
+std::string checkShownState(const keys::WindowAdapter& adapter) {
+    keys::JsonObject json;
+    adapter.writeState(json);
+    if (showsNonNumber(json.str())) return "the state shows " + printable(json.str());
+    return {};
+}
+
+std::string nothingMore(const keys::WindowAdapter&) { return {}; }
+
+// What a window must hold after every line (eachLine) and after the last one (atEnd). A
+// window not listed is held to checkShownState at the end.
+using WindowCheck = std::string (*)(const keys::WindowAdapter&);
+struct WindowRule {
+    std::string_view window;
+    WindowCheck eachLine;
+    WindowCheck atEnd;
+};
+constexpr WindowRule kWindowRules[] = {
+    {"scientific", checkCalculator, checkShownState},
+    {"normal", checkCalculator, checkShownState},
+    // Its boxes show the texts typed into them, whatever they are; what it stores in the
+    // shared state is held to the settings file's rule.
+    {"preferences", nothingMore, nothingMore},
+};
+
+WindowRule ruleFor(std::string_view window) {
+    for (const WindowRule& rule : kWindowRules) {
+        if (rule.window == window) return rule;
+    }
+    return {window, nothingMore, checkShownState};
+}
+
+// The value of a "// NAME: value" line at the head of the script, or empty.
+std::string_view header(std::string_view script, std::string_view name) {
+    const std::string prefix = "// " + std::string(name) + ": ";
+    for (std::size_t at = 0; at < script.size();) {
+        std::size_t end = script.find('\n', at);
+        if (end == std::string_view::npos) end = script.size();
+        std::string_view line = script.substr(at, end - at);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (!line.starts_with("//")) break;
+        if (line.starts_with(prefix)) return line.substr(prefix.size());
+        at = end + 1;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string checkKeysScript(std::string_view input) {
+    const keys::AdapterEntry* entry = keys::findAdapter(header(input, "window"));
+    if (entry == nullptr) entry = &keys::adapters().front();
+    const WindowRule rule = ruleFor(entry->name);
+
+    SharedState shared;
+    if (header(input, "sounds") == "on") shared.soundOn = 1;
+    SilentSounds sounds;
+    const std::unique_ptr<keys::WindowAdapter> adapter = entry->make(shared, sounds);
+
+    // Every line is performed; one the window does not understand changes nothing.
+    int number = 0;
+    for (std::size_t at = 0; at < input.size();) {
+        std::size_t end = input.find('\n', at);
+        if (end == std::string_view::npos) end = input.size();
+        std::string_view line = input.substr(at, end - at);
+        at = end + 1;
+        ++number;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (keys::skippedLine(line)) continue;
+        adapter->perform(line);
+        if (std::string f = rule.eachLine(*adapter); !f.empty())
+            return std::string(entry->name) + ", after line " + std::to_string(number) + " " +
+                   printable(line) + ": " + f;
+    }
+    if (std::string f = rule.atEnd(*adapter); !f.empty()) return std::string(entry->name) + ": " + f;
+
+    // The shared state the window leaves is saved and loaded again unchanged.
+    const std::string line = encodeSettingsLine(shared);
+    SharedState loaded;
+    if (const int n = decodeSettingsLine(line, loaded); n != kSettingsFieldCount)
+        return "only " + std::to_string(n) + " fields of the settings line " + printable(line) + " read back";
+    if (const std::string f = differingField(shared, loaded); !f.empty())
+        return std::string(entry->name) + " leaves a " + f + " that the settings file does not keep: " + printable(line);
+    return {};
+}
+
+}  // namespace numeralia::fuzz
