@@ -1,5 +1,7 @@
 #include <cctype>
+#include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "core/calc/calculator_state.h"
@@ -13,6 +15,8 @@
 namespace numeralia::fuzz {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 struct SilentSounds : SoundPlayer {
     void playWave(const std::string&, bool) override {}
@@ -91,6 +95,46 @@ WindowRule ruleFor(std::string_view window) {
     return {window, nothingMore, checkShownState};
 }
 
+// Script lines that name a file ("open:PATH", "save:PATH"). Whatever path such a line gives,
+// the file is taken from a scratch folder of the run, emptied before every script, so that
+// no script reads or writes anywhere else and each runs alike.
+constexpr std::string_view kFileLines[] = {"open:", "save:"};
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device random;
+        path_ = fs::temp_directory_path() / ("numeralia-fuzz-" + std::to_string(random()));
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    void empty() const {
+        std::error_code ignored;
+        for (const fs::directory_entry& entry : fs::directory_iterator(path_, ignored))
+            fs::remove_all(entry.path(), ignored);
+    }
+    // The line with its path replaced by the file of that name in the scratch folder.
+    std::string confined(std::string_view prefix, std::string_view path) const {
+        std::string name(path.substr(path.find_last_of("/\\") + 1));
+        std::erase_if(name, [](char c) {
+            return !std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_' && c != '-';
+        });
+        if (name.empty() || name == "." || name == "..") name = "file";
+        return std::string(prefix) + (path_ / name).string();
+    }
+
+private:
+    fs::path path_;
+};
+
+const ScratchFolder& scratch() {
+    static const ScratchFolder folder;
+    return folder;
+}
+
 // The value of a "// NAME: value" line at the head of the script, or empty.
 std::string_view header(std::string_view script, std::string_view name) {
     const std::string prefix = "// " + std::string(name) + ": ";
@@ -113,6 +157,7 @@ std::string checkKeysScript(std::string_view input) {
     if (entry == nullptr) entry = &keys::adapters().front();
     const WindowRule rule = ruleFor(entry->name);
 
+    scratch().empty();
     SharedState shared;
     if (header(input, "sounds") == "on") shared.soundOn = 1;
     SilentSounds sounds;
@@ -128,7 +173,11 @@ std::string checkKeysScript(std::string_view input) {
         ++number;
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (keys::skippedLine(line)) continue;
-        adapter->perform(line);
+        std::string performed(line);
+        for (std::string_view prefix : kFileLines) {
+            if (line.starts_with(prefix)) performed = scratch().confined(prefix, line.substr(prefix.size()));
+        }
+        adapter->perform(performed);
         if (std::string f = rule.eachLine(*adapter); !f.empty())
             return std::string(entry->name) + ", after line " + std::to_string(number) + " " +
                    printable(line) + ": " + f;

@@ -287,6 +287,7 @@ void WindowSoakTest::randomClicksAndKeysInEveryWindowThenShutDown() {
     int clicks = 0, keys = 0, entries = 0, closes = 0;
     for (long n = 0; n < events && menu; ++n) {
         const QList<QWidget*> shown = openWindows();
+        if (shown.isEmpty()) break;
         QWidget* window = pick(random, shown);
         const int kind = below(random, 100);
         if (kind < 4) {
