@@ -31,6 +31,15 @@ std::string checkSettingsLine(std::string_view input);
 // finite, and its texts read back to it to 15 significant digits.
 std::string checkDisplayText(std::string_view input);
 
+// The text of a Lottery bets file: a file that reads holds 1 to 500 bets as the list writes
+// them, and saved and read again gives the same bets.
+std::string checkBetsFile(std::string_view input);
+
+// A chemical formula typed into the Periodic table's calculator: one that reads has a
+// positive, finite mass, every element counted as often as it stands, and a composition by
+// mass that adds up to 100 %; one that does not is refused with its fault placed in it.
+std::string checkFormula(std::string_view input);
+
 // A numeralia-keys script ("// window: NAME" chooses the window, "// sounds: on" turns the
 // sounds on) driving a window model line by line: no display ever shows an infinity or a
 // NaN, a calculator's key history never passes 500 entries, and the shared state left

@@ -7,6 +7,8 @@ const std::vector<FuzzTarget>& fuzzTargets() {
         {"settings_line", checkSettingsLine},
         {"display_text", checkDisplayText},
         {"keys_script", checkKeysScript},
+        {"bets_file", checkBetsFile},
+        {"formula", checkFormula},
     };
     return targets;
 }

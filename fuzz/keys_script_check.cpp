@@ -1,8 +1,13 @@
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/calc/calculator_state.h"
 #include "core/shell/settings_line.h"
@@ -62,43 +67,79 @@ std::string checkCalculator(const keys::WindowAdapter& adapter) {
     return {};
 }
 
-// Whatever the window's state shows, no word of it is an infinity or a NaN.
-std::string checkShownState(const keys::WindowAdapter& adapter) {
-    keys::JsonObject json;
-    adapter.writeState(json);
-    if (showsNonNumber(json.str())) return "the state shows " + printable(json.str());
-    return {};
+// The members of a one-line JSON object as the driver writes it: each name with the text
+// of its value (a string, an array, an object or a literal).
+std::vector<std::pair<std::string, std::string_view>> members(std::string_view json) {
+    std::vector<std::pair<std::string, std::string_view>> out;
+    std::size_t i = 1;  // after "{"
+    auto skipString = [&](std::size_t at) {  // at: the opening quote; returns after the closing one
+        for (++at; at < json.size() && json[at] != '"'; ++at) at += json[at] == '\\';
+        return at + 1;
+    };
+    while (i < json.size() && json[i] == '"') {
+        const std::size_t nameEnd = skipString(i);
+        std::string name(json.substr(i + 1, nameEnd - i - 2));
+        std::size_t end = nameEnd + 1;  // after ":"
+        int depth = 0;
+        while (end < json.size() && (depth > 0 || (json[end] != ',' && json[end] != '}'))) {
+            if (json[end] == '"') {
+                end = skipString(end);
+                continue;
+            }
+            depth += json[end] == '[' || json[end] == '{';
+            depth -= json[end] == ']' || json[end] == '}';
+            ++end;
+        }
+        out.emplace_back(std::move(name), json.substr(nameEnd + 1, end - nameEnd - 1));
+        i = end + 1;
+    }
+    return out;
 }
 
-std::string nothingMore(const keys::WindowAdapter&) { return {}; }
-
-// What a window must hold after every line (eachLine) and after the last one (atEnd). A
-// window not listed is held to checkShownState at the end.
+// What a window must hold after every line, and which fields of its state show what the
+// user typed (whatever that is: "NaN" is sodium nitride). After the last line no other
+// field of the state may show an infinity or a NaN.
 using WindowCheck = std::string (*)(const keys::WindowAdapter&);
 struct WindowRule {
     std::string_view window;
     WindowCheck eachLine;
-    WindowCheck atEnd;
-};
-constexpr WindowRule kWindowRules[] = {
-    {"scientific", checkCalculator, checkShownState},
-    {"normal", checkCalculator, checkShownState},
-    // Its boxes show the texts typed into them, whatever they are; what it stores in the
-    // shared state is held to the settings file's rule.
-    {"preferences", nothingMore, nothingMore},
+    std::vector<std::string_view> typedFields;
 };
 
-WindowRule ruleFor(std::string_view window) {
-    for (const WindowRule& rule : kWindowRules) {
-        if (rule.window == window) return rule;
-    }
-    return {window, nothingMore, checkShownState};
+std::string nothingMore(const keys::WindowAdapter&) { return {}; }
+
+const std::vector<WindowRule>& windowRules() {
+    static const std::vector<WindowRule> rules = {
+        {"scientific", checkCalculator, {}},
+        {"normal", checkCalculator, {}},
+        {"preferences", nothingMore, {"Text1", "Text2", "valor", "Label1", "Label2"}},
+        {"periodic", nothingMore, {"formulaEscrita", "formulaError"}},
+    };
+    return rules;
 }
 
-// Script lines that name a file ("open:PATH", "save:PATH"). Whatever path such a line gives,
+WindowRule ruleFor(std::string_view window) {
+    for (const WindowRule& rule : windowRules()) {
+        if (rule.window == window) return rule;
+    }
+    return {window, nothingMore, {}};
+}
+
+std::string checkShownState(const keys::WindowAdapter& adapter, const WindowRule& rule) {
+    keys::JsonObject json;
+    adapter.writeState(json);
+    const std::string text = json.str();
+    for (const auto& [name, value] : members(text)) {
+        if (std::find(rule.typedFields.begin(), rule.typedFields.end(), name) != rule.typedFields.end()) continue;
+        if (showsNonNumber(value)) return "\"" + name + "\" shows " + printable(value);
+    }
+    return {};
+}
+
+// Script lines that name a file ("open:PATH", "save:PATH", "file:PATH"). Whatever path such a line gives,
 // the file is taken from a scratch folder of the run, emptied before every script, so that
 // no script reads or writes anywhere else and each runs alike.
-constexpr std::string_view kFileLines[] = {"open:", "save:"};
+constexpr std::string_view kFileLines[] = {"open:", "save:", "file:"};
 
 class ScratchFolder {
 public:
@@ -150,10 +191,26 @@ std::string_view header(std::string_view script, std::string_view name) {
     return {};
 }
 
+// The value given to an option ("--window", "--seed") on a "// args:" line, or empty.
+std::string_view argument(std::string_view script, std::string_view option) {
+    std::string_view args = header(script, "args");
+    bool next = false;
+    while (!args.empty()) {
+        const std::size_t blank = args.find(' ');
+        const std::string_view word = args.substr(0, blank);
+        if (next && !word.empty()) return word;
+        next = next || word == option;
+        args = blank == std::string_view::npos ? std::string_view() : args.substr(blank + 1);
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string checkKeysScript(std::string_view input) {
-    const keys::AdapterEntry* entry = keys::findAdapter(header(input, "window"));
+    std::string_view window = header(input, "window");
+    if (window.empty()) window = argument(input, "--window");
+    const keys::AdapterEntry* entry = keys::findAdapter(window);
     if (entry == nullptr) entry = &keys::adapters().front();
     const WindowRule rule = ruleFor(entry->name);
 
@@ -162,6 +219,11 @@ std::string checkKeysScript(std::string_view input) {
     if (header(input, "sounds") == "on") shared.soundOn = 1;
     SilentSounds sounds;
     const std::unique_ptr<keys::WindowAdapter> adapter = entry->make(shared, sounds);
+    // Random numbers from a seed, so that a finding comes back when its script runs again.
+    const std::string_view seedText = argument(input, "--seed");
+    std::uint64_t seed = 1;
+    std::from_chars(seedText.data(), seedText.data() + seedText.size(), seed);
+    adapter->setSeed(seed);
 
     // Every line is performed; one the window does not understand changes nothing.
     int number = 0;
@@ -182,7 +244,7 @@ std::string checkKeysScript(std::string_view input) {
             return std::string(entry->name) + ", after line " + std::to_string(number) + " " +
                    printable(line) + ": " + f;
     }
-    if (std::string f = rule.atEnd(*adapter); !f.empty()) return std::string(entry->name) + ": " + f;
+    if (std::string f = checkShownState(*adapter, rule); !f.empty()) return std::string(entry->name) + ": " + f;
 
     // The shared state the window leaves is saved and loaded again unchanged.
     const std::string line = encodeSettingsLine(shared);

@@ -36,7 +36,7 @@ for name in "${targets[@]}"; do
   [ -d "tests/fuzz/$name" ] && kept=("tests/fuzz/$name")
   echo "== $name: ${seconds} s"
   if build-fuzz/fuzz/"${name}"_fuzzer -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-       -max_len=4096 -dict="fuzz/dict/$name.dict" -artifact_prefix="$findings/" \
+       -max_len=32768 -dict="fuzz/dict/$name.dict" -artifact_prefix="$findings/" \
        -print_final_stats=1 "$work" "fuzz/corpus/$name" "${kept[@]}" > "$log" 2>&1; then
     # The last status line (coverage, features, corpus) and the final figures.
     grep -E '^#[0-9]+' "$log" | tail -n 1 || true
