@@ -15,6 +15,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -152,22 +153,59 @@ void pressRandomKey(Random& random, QWidget* target) {
 
 bool usable(const QWidget* w) { return w->isVisible() && w->isEnabled() && !w->size().isEmpty(); }
 
+// Which random event the soak is sending, and to which window.
+struct SoakProgress {
+    long step = 0;
+    bool busy = false;  // true while the event is delivered
+    QPointer<QWidget> window;
+};
+
 // A user's modal dialog or an open popup (a drop-down list, a context menu) is answered
 // from a timer, which also runs inside the dialog's own event loop: a few keys typed into
-// it, then one of its buttons clicked, and closed if it is still there after that.
+// it, then one of its buttons clicked, and closed if it is still there after that. A long
+// run that keeps its window answering (the Lottery's automatic mode) is stopped with its
+// "Cancelar" button after a while, as a user would; one that cannot be stopped ends the soak.
 class ModalAnswerer : public QObject {
 public:
-    explicit ModalAnswerer(Random& random) : random_(random) {
+    ModalAnswerer(Random& random, const SoakProgress& progress) : random_(random), progress_(progress) {
         connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
         timer_.start(1);
+        since_.start();
     }
     int answered = 0;
+    int cancelled = 0;
 
 private:
+    static constexpr qint64 kPatience = 300;        // ms before a long run is cancelled
+    static constexpr qint64 kHang = 30000;          // ms after which a run counts as hung
+
+    void watchLongRun() {
+        if (progress_.step != lastStep_) {
+            lastStep_ = progress_.step;
+            since_.start();
+            return;
+        }
+        if (!progress_.busy || !progress_.window || since_.elapsed() < kPatience) return;
+        for (QAbstractButton* b : progress_.window->findChildren<QAbstractButton*>()) {
+            if (usable(b) && b->text() == QLatin1String("Cancelar")) {
+                b->click();
+                ++cancelled;
+                return;
+            }
+        }
+        if (since_.elapsed() > kHang)
+            qFatal("event %ld has kept %s busy for %lld ms with no way to stop it", progress_.step,
+                   qPrintable(progress_.window->objectName()), since_.elapsed());
+    }
+
     void tick() {
         QWidget* open = QApplication::activePopupWidget();
         if (!open) open = QApplication::activeModalWidget();
-        if (!open) return;
+        if (!open) {
+            watchLongRun();
+            return;
+        }
+        since_.start();
         if (open != current_) {
             current_ = open;
             ticks_ = 0;
@@ -197,9 +235,12 @@ private:
     }
 
     Random& random_;
+    const SoakProgress& progress_;
     QTimer timer_;
     QPointer<QWidget> current_;
     int ticks_ = 0;
+    long lastStep_ = -1;
+    QElapsedTimer since_;
 };
 
 }  // namespace
@@ -240,7 +281,8 @@ void WindowSoakTest::randomClicksAndKeysInEveryWindowThenShutDown() {
     QPointer<QWidget> menu = windows.show(WindowId::ProgramMenu);
     QVERIFY(menu);
     QVERIFY(QTest::qWaitForWindowExposed(menu));
-    ModalAnswerer answerer(random);
+    SoakProgress progress;
+    ModalAnswerer answerer(random, progress);
 
     std::set<int> seen;  // every window that has been open
     auto noteOpenWindows = [&] {
@@ -289,6 +331,9 @@ void WindowSoakTest::randomClicksAndKeysInEveryWindowThenShutDown() {
         const QList<QWidget*> shown = openWindows();
         if (shown.isEmpty()) break;
         QWidget* window = pick(random, shown);
+        progress.step = n;
+        progress.window = window;
+        progress.busy = true;
         const int kind = below(random, 100);
         if (kind < 4) {
             // A button of the Program menu (brings a window back, or opens it again).
@@ -347,13 +392,14 @@ void WindowSoakTest::randomClicksAndKeysInEveryWindowThenShutDown() {
             }
             ++keys;
         }
+        progress.busy = false;
         settle();
         noteOpenWindows();
     }
     qInfo("soak: %d clicks, %d keys, %d menu entries, %d closes, %d dialogs and popups answered, "
-          "%zu messages, %d file dialogs, %zu sounds",
-          clicks, keys, entries, closes, answerer.answered, dialogs.messages.size(), files.shown,
-          sounds.played.size());
+          "%d long runs cancelled, %zu messages, %d file dialogs, %zu sounds",
+          clicks, keys, entries, closes, answerer.answered, answerer.cancelled, dialogs.messages.size(),
+          files.shown, sounds.played.size());
 
     QVERIFY2(menu, "the Program menu closed during the soak");
     for (int id = 0; id < kWindowCount; ++id) {
@@ -361,7 +407,9 @@ void WindowSoakTest::randomClicksAndKeysInEveryWindowThenShutDown() {
             QVERIFY2(seen.count(id), qPrintable(QString("window %1 was never opened").arg(id)));
     }
 
-    // The normal shut-down: the settings file, then every window closes.
+    // The normal shut-down: the settings file, then every window closes, with no message
+    // (such as a settings file that could not be written).
+    dialogs.warnings.clear();
     menu->close();
     settle();
     QTRY_VERIFY(!menu);
