@@ -40,6 +40,14 @@ std::string checkBetsFile(std::string_view input);
 // mass that adds up to 100 %; one that does not is refused with its fault placed in it.
 std::string checkFormula(std::string_view input);
 
+// The text of a statistics data file: a file that reads holds at most 200 finite X and Y
+// data, and saved and opened again gives exactly the same data.
+std::string checkStatisticsFile(std::string_view input);
+
+// A number pasted into a calculator: one that reads is typed as the keys type a number,
+// that text reads as the same value and pastes again unchanged; hexadecimal digits alike.
+std::string checkPastedNumber(std::string_view input);
+
 // A numeralia-keys script ("// window: NAME" chooses the window, "// sounds: on" turns the
 // sounds on) driving a window model line by line: no display ever shows an infinity or a
 // NaN, a calculator's key history never passes 500 entries, and the shared state left

@@ -9,6 +9,8 @@ const std::vector<FuzzTarget>& fuzzTargets() {
         {"keys_script", checkKeysScript},
         {"bets_file", checkBetsFile},
         {"formula", checkFormula},
+        {"statistics_file", checkStatisticsFile},
+        {"pasted_number", checkPastedNumber},
     };
     return targets;
 }

@@ -66,5 +66,22 @@ TEST(FuzzInputs, EveryTargetHasSeedsAndADictionaryAndEveryFolderATarget) {
     }
 }
 
+TEST(FuzzInputs, KeyScriptsWriteNoFileOutsideTheirScratchFolder) {
+    const fs::path folder = fs::temp_directory_path() / "numeralia-fuzz-confined";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string outside = (folder / "escaped.DAT").string();
+    const std::string scripts[] = {
+        "// window: scientific\ntype:5\nstatEnterX\nsave:" + outside + "\n",
+        "// args: --window lottery --seed 2\nSeleccionar\nfile:" + outside +
+            "\nmenu:Guardar Fichero de Apuestas\n",
+    };
+    for (const std::string& script : scripts) {
+        EXPECT_EQ(checkKeysScript(script), "") << script;
+        EXPECT_FALSE(fs::exists(outside)) << script;
+    }
+    fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace numeralia::fuzz
