@@ -136,9 +136,11 @@ std::string checkShownState(const keys::WindowAdapter& adapter, const WindowRule
     return {};
 }
 
-// Script lines that name a file ("open:PATH", "save:PATH", "file:PATH"). Whatever path such a line gives,
-// the file is taken from a scratch folder of the run, emptied before every script, so that
-// no script reads or writes anywhere else and each runs alike.
+// Script lines that name a file ("open:PATH", "save:PATH", "file:PATH"). Whatever path such
+// a line gives, the file is one of a scratch folder of the run, emptied before every script,
+// so that no script reads or writes anywhere else and each runs alike. Files are named
+// "file1", "file2", ... in the order their names first come, so that no name shows up in a
+// message of the state ("nan.DAT" would be taken for a NaN).
 constexpr std::string_view kFileLines[] = {"open:", "save:", "file:"};
 
 class ScratchFolder {
@@ -152,27 +154,27 @@ public:
         std::error_code ignored;
         fs::remove_all(path_, ignored);
     }
-    void empty() const {
+    void empty() {
         std::error_code ignored;
         for (const fs::directory_entry& entry : fs::directory_iterator(path_, ignored))
             fs::remove_all(entry.path(), ignored);
+        names_.clear();
     }
-    // The line with its path replaced by the file of that name in the scratch folder.
-    std::string confined(std::string_view prefix, std::string_view path) const {
-        std::string name(path.substr(path.find_last_of("/\\") + 1));
-        std::erase_if(name, [](char c) {
-            return !std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_' && c != '-';
-        });
-        if (name.empty() || name == "." || name == "..") name = "file";
-        return std::string(prefix) + (path_ / name).string();
+    // The line with its path replaced by the scratch file that stands for it.
+    std::string confined(std::string_view prefix, std::string_view path) {
+        auto known = std::find(names_.begin(), names_.end(), path);
+        if (known == names_.end()) known = names_.insert(names_.end(), std::string(path));
+        const auto index = std::distance(names_.begin(), known) + 1;
+        return std::string(prefix) + (path_ / ("file" + std::to_string(index))).string();
     }
 
 private:
     fs::path path_;
+    std::vector<std::string> names_;
 };
 
-const ScratchFolder& scratch() {
-    static const ScratchFolder folder;
+ScratchFolder& scratch() {
+    static ScratchFolder folder;
     return folder;
 }
 
