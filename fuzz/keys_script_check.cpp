@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/calc/calculator_state.h"
+#include "core/desk/clock.h"
+#include "core/desk/time_text.h"
 #include "core/shell/settings_line.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/printable.h"
@@ -96,14 +98,28 @@ std::vector<std::pair<std::string, std::string_view>> members(std::string_view j
     return out;
 }
 
+// The simulated time an Alarm script lets run second by second ("advance:53d" is 4.6 million
+// seconds of the window). A script gets two days of it, enough for an alarm today and
+// tomorrow; lines beyond are skipped, so that a script never runs for minutes.
+constexpr desk::Instant kAlarmRunBudget = 2 * 24 * 60 * desk::kMinute;
+
+desk::Instant alarmRunTime(std::string_view line) {
+    if (!line.starts_with("advance:")) return 0;
+    const auto span = desk::parseSpan(line.substr(8));
+    return span && *span > 0 ? *span : 0;
+}
+
 // What a window must hold after every line, and which fields of its state show what the
 // user typed (whatever that is: "NaN" is sodium nitride). After the last line no other
-// field of the state may show an infinity or a NaN.
+// field of the state may show an infinity or a NaN. A window whose lines may take long
+// tells how much each costs and how much a script may spend.
 using WindowCheck = std::string (*)(const keys::WindowAdapter&);
 struct WindowRule {
     std::string_view window;
     WindowCheck eachLine;
     std::vector<std::string_view> typedFields;
+    std::int64_t (*cost)(std::string_view line) = nullptr;
+    std::int64_t budget = 0;
 };
 
 std::string nothingMore(const keys::WindowAdapter&) { return {}; }
@@ -114,6 +130,7 @@ const std::vector<WindowRule>& windowRules() {
         {"normal", checkCalculator, {}},
         {"preferences", nothingMore, {"Text1", "Text2", "valor", "Label1", "Label2"}},
         {"periodic", nothingMore, {"formulaEscrita", "formulaError"}},
+        {"alarm", nothingMore, {}, alarmRunTime, kAlarmRunBudget},
     };
     return rules;
 }
@@ -227,8 +244,10 @@ std::string checkKeysScript(std::string_view input) {
     std::from_chars(seedText.data(), seedText.data() + seedText.size(), seed);
     adapter->setSeed(seed);
 
-    // Every line is performed; one the window does not understand changes nothing.
+    // Every line is performed (but those beyond the window's budget); one the window does
+    // not understand changes nothing.
     int number = 0;
+    std::int64_t spent = 0;
     for (std::size_t at = 0; at < input.size();) {
         std::size_t end = input.find('\n', at);
         if (end == std::string_view::npos) end = input.size();
@@ -237,6 +256,11 @@ std::string checkKeysScript(std::string_view input) {
         ++number;
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (keys::skippedLine(line)) continue;
+        if (rule.cost) {
+            const std::int64_t cost = rule.cost(line);
+            if (spent + cost > rule.budget) continue;
+            spent += cost;
+        }
         std::string performed(line);
         for (std::string_view prefix : kFileLines) {
             if (line.starts_with(prefix)) performed = scratch().confined(prefix, line.substr(prefix.size()));
