@@ -19,6 +19,7 @@
 #include "core/calc/linear_system.h"
 #include "core/calc/math_result.h"
 #include "core/calc/scientific_keys.h"
+#include "core/text/pasted_number.h"
 
 using namespace numeralia::calc;
 using numeralia::calc::testing::Calculator;
@@ -506,6 +507,8 @@ TEST(CalcHelp, ElementsAreFoundByKindAndName) {
             EXPECT_EQ(e->kind, row.kind);
         }
     }
+    // The main display explains copy and paste with the rule the paste reader keeps.
+    EXPECT_NE(displayHelpText("numero").find(numeralia::text::pasteRuleHelp()), std::string::npos);
     EXPECT_EQ(findHelpElement(HelpKind::Key, "pi")->caption, "π");
     EXPECT_EQ(findHelpElement(HelpKind::MenuEntry, "A&cerca de...")->caption, "Acerca de...");
 }

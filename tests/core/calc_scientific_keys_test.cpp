@@ -99,6 +99,8 @@ const Row kAngleRows[] = {
     {"modeRad 12 # 30 fromDegreesMinutesSeconds", "12,5", "12,5", "Gr", "deg"},
     {"12 # 30 # 1 . 5 fromDegreesMinutesSeconds", "0", "Error: Entrada no válida", kAny, "deg"},
     {"12 # #", "12##", "0"}, {"0 #", "0", kAny}, {"5 + #", "0", kAny},  // only in a typed number
+    // nor on the digits of a "HEX" result brought back by "¬" and typed on
+    {"51940 toHex statMeanY correction 9 #", "CAE49", kAny},
     {"12,5 gms", "12,5", "12°  30'  0,00''", "deg", "deg"},
     {"modeRad pi gms", "180", "180°  0'  0,00''", "deg", "deg"},
     {"725,7 red", "5,70000000000005", "5,70000000000005", "red"},

@@ -15,7 +15,7 @@ resolución de ecuaciones. A su alrededor, este menú abre los demás programas.
 <h3>Requisitos mínimos</h3>
 <ul>
 <li>Linux con un escritorio gráfico (X11 o Wayland) o Windows 10 y posteriores.</li>
-<li>Bibliotecas Qt 6 (Widgets, Multimedia, Svg y Print Support).</li>
+<li>Bibliotecas Qt 6 (Widgets, Multimedia, Svg, Charts y Print Support).</li>
 <li>Pantalla de 1024 × 768 puntos o más.</li>
 <li>Tarjeta de sonido, solo si desea oír los sonidos del programa.</li>
 <li>Una impresora, solo para imprimir (sin ella se crea un documento PDF).</li>

@@ -30,6 +30,14 @@ CalculatorModel::Outcome convert(CalculatorModel& m, AngleMode unit) {
                            [&](double x) { return valueOrThrow(*convertAngle(x, from, unit)); });
 }
 
+// Text typed for degrees, minutes and seconds: decimal numbers, possibly with an exponent,
+// joined by "#".
+bool isDecimalFieldText(std::string_view t) {
+    if (t.starts_with('-')) t.remove_prefix(1);
+    if (t.empty() || t.front() < '0' || t.front() > '9') return false;
+    return t.find_first_not_of("0123456789,#E+-") == std::string_view::npos;
+}
+
 }  // namespace
 
 void angleModeKey(CalculatorModel& m, AngleMode mode) {
@@ -59,8 +67,9 @@ void degreesMinutesSecondsKey(CalculatorModel& m) {
 
 void fieldSeparatorKey(CalculatorModel& m) {
     CalculatorState& s = m.mutableState();
-    // Degrees are decimal: a typed hexadecimal number takes no separator.
-    if (s.entryFlag == 1 && s.numero != "0" && !isTypedHexadecimal(s.numero)) {
+    // Degrees are decimal: a typed hexadecimal number, or the digits of a "HEX" result
+    // brought back by "¬" and typed on, take no separator.
+    if (s.entryFlag == 1 && s.numero != "0" && isDecimalFieldText(s.numero)) {
         if (s.result.starts_with("Err")) s.result = "0";
         m.setDisplay(s.numero + "#");
     }

@@ -9,6 +9,7 @@
 #include "core/calc/key_catalog.h"
 #include "core/calc/scientific_keys.h"
 #include "core/text/number_text.h"
+#include "core/text/pasted_number.h"
 
 namespace numeralia::calc {
 
@@ -142,6 +143,8 @@ std::string keyHelpText(KeyId id) {
 std::string displayHelpText(std::string_view name) {
     for (const DisplayHelpText& row : displayHelpTexts()) {
         if (row.name != name) continue;
+        // The main display also explains copy and paste, with the rule the paste reader keeps.
+        if (name == "numero") return concat({row.text, " ", text::pasteRuleHelp()});
         if (!row.text.empty()) return std::string(row.text);
         // A memory display, "m1" to "m4".
         return concat({helptext::memoryDisplay, name.substr(1)});
