@@ -47,4 +47,15 @@ const std::vector<AdapterEntry>& adapters() {
     return list;
 }
 
+const AdapterEntry* findAdapter(std::string_view name) {
+    for (const AdapterEntry& entry : adapters()) {
+        if (entry.name == name) return &entry;
+    }
+    return nullptr;
+}
+
+bool skippedLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with("//");
+}
+
 }  // namespace numeralia::keys

@@ -89,10 +89,7 @@ int main(int argc, char** argv) {
     }
     const keys::AdapterEntry* entry = &keys::adapters().front();
     if (!options.window.empty()) {
-        entry = nullptr;
-        for (const keys::AdapterEntry& candidate : keys::adapters()) {
-            if (candidate.name == options.window) entry = &candidate;
-        }
+        entry = keys::findAdapter(options.window);
         if (!entry) {
             std::cerr << "numeralia-keys: no window named \"" << options.window << "\"; windows:";
             for (const keys::AdapterEntry& candidate : keys::adapters()) std::cerr << " " << candidate.name;
@@ -118,7 +115,7 @@ int main(int argc, char** argv) {
     while (std::getline(std::cin, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line.starts_with("//")) continue;
+        if (keys::skippedLine(line)) continue;
         if (const std::string error = adapter->perform(line); !error.empty()) {
             std::cerr << "numeralia-keys: line " << number << ": " << error << "\n";
             return 2;

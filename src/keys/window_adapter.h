@@ -39,6 +39,12 @@ struct AdapterEntry {
 // Every window the driver can drive; the first one is the default.
 const std::vector<AdapterEntry>& adapters();
 
+// The window named `name`, or nullptr.
+const AdapterEntry* findAdapter(std::string_view name);
+
+// Whether the driver skips a script line: a blank one, or a comment beginning with "//".
+bool skippedLine(std::string_view line);
+
 // Adds the persisted fields of the shared state to the state object.
 void writeSharedState(const SharedState& state, JsonObject& json);
 

@@ -139,6 +139,7 @@ TEST(TypedFormula, AgreesWithTheClickingCalculator) {
         {"C₆H₆",           "C 6 = H 6 =",                       "C 6 H 6 "},
         {" H2 O ",         "H H O",                             "H 2 O 1 "},
         {"{[(CH3)3C]2O}2", "C 1 6 = H 3 6 = O 2 =",             "C 16 H 36 O 2 "},
+        {"((((((((((((((((((((H))))))))))))))))))))", "H",     "H 1 "},  // 20 deep
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -221,6 +222,9 @@ TEST(TypedFormula, FaultsArePointedAt) {
         {"5",              1, 1, "Falta la fórmula tras el número"},
         {"H2O🙂",          4, 1, "«🙂» no puede estar en una fórmula"},
         {"H2\xff",         3, 1, "no puede estar en una fórmula"},
+        // Groups 21 deep; one element beyond 999999 atoms over the whole formula.
+        {"((((((((((((((((((((((H))))))))))))))))))))))", 21, 1, "Demasiados paréntesis unos dentro de otros"},
+        {"(H9999)99O(H9999)99", 12, 1, "Demasiados átomos de H"},
         // clang-format on
     };
     for (const auto& row : rows) {

@@ -1,6 +1,9 @@
 #include "core/chem/formula_parser.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/chem/elements.h"
 #include "core/text/number_text.h"
@@ -10,7 +13,11 @@ namespace numeralia::chem {
 namespace {
 
 constexpr int kMaxCount = 9999;
+// The most atoms of one element, counted over the whole formula.
 constexpr long long kMaxTotal = 999999;
+// The deepest groups go: (((...))) nested beyond any real formula is refused rather than
+// read by a recursion as deep as the text is long.
+constexpr int kMaxDepth = 20;
 
 // The formula as characters (code points), so that positions count what the user sees.
 std::vector<char32_t> characters(std::string_view utf8) {
@@ -83,6 +90,7 @@ public:
             skipBlanks();
             if (at_ == text_.size()) fail("Falta la fórmula que sigue al punto.", at_ - 1);
         }
+        if (!error_) checkTotals();
         if (error_) return *error_;
         return atoms_;
     }
@@ -129,8 +137,14 @@ private:
 
     void group(char32_t closer) {
         const std::size_t open = at_++;
+        if (depth_ == kMaxDepth) {
+            fail("Demasiados paréntesis unos dentro de otros (como mucho " + std::to_string(kMaxDepth) + ").", open);
+            return;
+        }
         const std::size_t first = atoms_.size();
+        ++depth_;
         sequence(closer);
+        --depth_;
         if (error_) return;
         if (at_ == text_.size()) {
             fail("Falta cerrar el paréntesis " + quoted(text_[open]) + ".", open);
@@ -160,7 +174,25 @@ private:
             return;
         }
         const long long count = number(1);
-        if (!error_) atoms_.push_back({name, static_cast<int>(count)});
+        if (error_) return;
+        atoms_.push_back({name, static_cast<int>(count)});
+        starts_.push_back(start);
+    }
+
+    // The atoms of one element added up over the whole formula stay within kMaxTotal; the
+    // fault is placed at the symbol that passes it.
+    void checkTotals() {
+        std::vector<std::pair<std::string, long long>> totals;
+        for (std::size_t i = 0; i < atoms_.size(); ++i) {
+            auto total = std::find_if(totals.begin(), totals.end(),
+                                      [&](const auto& t) { return t.first == atoms_[i].symbol; });
+            if (total == totals.end()) total = totals.insert(totals.end(), {atoms_[i].symbol, 0});
+            total->second += atoms_[i].count;
+            if (total->second > kMaxTotal) {
+                fail("Demasiados átomos de " + atoms_[i].symbol + ".", starts_[i], atoms_[i].symbol.size());
+                return;
+            }
+        }
     }
 
     // The digits that stand here, or `absent` when there are none.
@@ -204,6 +236,8 @@ private:
     std::vector<char32_t> text_;
     std::size_t at_ = 0;
     std::vector<FormulaAtom> atoms_;
+    std::vector<std::size_t> starts_;  // where the symbol of each atom stands
+    int depth_ = 0;                    // groups open around the current position
     std::optional<FormulaError> error_;
 };
 
