@@ -14,7 +14,7 @@
 #include "core/desk/manual_clock.h"
 #include "core/desk/time_text.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 namespace {
 
@@ -30,19 +30,14 @@ int main(int argc, char** argv) {
     using namespace numeralia;
     QApplication app(argc, argv);
     const char* mode = argc > 1 ? argv[1] : "";
-    SharedState state;
-    bench::QuietSounds sounds;
-    bench::YesDialogs dialogs;
-    bench::NoFiles files;
-    app::WindowRegistry windows;
-    app::AppContext context{state, sounds, dialogs, windows, files};
+    bench::WindowProgram program;
 
     desk::ManualClock clock(0, desk::Zone::centralEuropean());
     clock.setLocal(*desk::parseDateTime("2024-06-15 07:29:58"));
     clock.run();
     SetsHalfPastSeven editor;
     const bool dialog = std::strcmp(mode, "dialog") == 0;
-    app::AlarmWindow window(context, &clock, dialog ? nullptr : &editor);
+    app::AlarmWindow window(program.context, &clock, dialog ? nullptr : &editor);
     window.move(240, 200);  // room around it for the ringing message
     window.show();
     if (dialog) {

@@ -11,7 +11,7 @@
 #include "app/bank/bank_window.h"
 #include "app/shell/printing.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,16 +31,11 @@ int main(int argc, char** argv) {
         });
         return app.exec();
     }
-    numeralia::SharedState state;
-    state.soundOn = 1;
-    state.currencyName1 = "euro";
-    numeralia::bench::QuietSounds sounds;
-    numeralia::bench::YesDialogs dialogs;
-    dialogs.print = true;
-    numeralia::bench::NoFiles files;
-    numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
-    auto* window = new numeralia::app::BankWindow(context);
+    numeralia::bench::WindowProgram program;
+    program.shared.soundOn = 1;
+    program.shared.currencyName1 = "euro";
+    program.dialogs.print = true;
+    auto* window = new numeralia::app::BankWindow(program.context);
     auto& model = window->model();
     auto type = [&](const char* keys) {
         for (const char* k = keys; *k != 0; ++k) {

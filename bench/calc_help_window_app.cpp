@@ -14,18 +14,13 @@
 #include "app/shell/window_registry.h"
 #include "core/calc/calc_help.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 int main(int argc, char** argv) {
     using namespace numeralia;
     QApplication app(argc, argv);
-    SharedState state;
-    bench::QuietSounds sounds;
-    bench::YesDialogs dialogs;
-    bench::NoFiles files;
-    app::WindowRegistry windows;
-    app::AppContext context{state, sounds, dialogs, windows, files};
-    app::CalcHelpWindow window(context);
+    bench::WindowProgram program;
+    app::CalcHelpWindow window(program.context);
     window.move(0, 0);
     window.show();
     const QStringList args = app.arguments().mid(1);

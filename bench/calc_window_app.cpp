@@ -14,28 +14,23 @@
 #include "app/shell/window_rules.h"
 #include "core/calc/key_catalog.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    numeralia::SharedState state;
-    state.currencyName1 = "euro";
-    state.currencyName2 = "pts";
-    state.exchangeFactor = numeralia::Variant::fromNumber(166.386);
-    state.soundOn = 1;
-    state.memory1 = 1234.5;
-    state.transitLabel1 = "Factor de conversión de Kilómetros a Metros";
-    numeralia::bench::QuietSounds sounds;
-    numeralia::bench::YesDialogs dialogs;
-    numeralia::bench::NoFiles files;
-    numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
+    numeralia::bench::WindowProgram program;
+    program.shared.currencyName1 = "euro";
+    program.shared.currencyName2 = "pts";
+    program.shared.exchangeFactor = numeralia::Variant::fromNumber(166.386);
+    program.shared.soundOn = 1;
+    program.shared.memory1 = 1234.5;
+    program.shared.transitLabel1 = "Factor de conversión de Kilómetros a Metros";
     const bool normal = argc > 1 && QByteArray(argv[1]) == "--normal";
     std::unique_ptr<numeralia::app::CalculatorWindow> window;
     if (normal) {
-        window = std::make_unique<numeralia::app::NormalWindow>(context);
+        window = std::make_unique<numeralia::app::NormalWindow>(program.context);
     } else {
-        window = std::make_unique<numeralia::app::ScientificWindow>(context);
+        window = std::make_unique<numeralia::app::ScientificWindow>(program.context);
     }
     numeralia::app::prepareWindow(window.get());  // as the registry does for the program
     QString menu;

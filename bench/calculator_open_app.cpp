@@ -25,7 +25,7 @@
 #include "app/shell/program_menu_window.h"
 #include "app/shell/window_catalog.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 namespace {
 
@@ -71,21 +71,16 @@ int main(int argc, char** argv) {
     app::startFontWarmUp();
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    SharedState state;
-    bench::QuietSounds sounds;
-    bench::YesDialogs dialogs;
-    bench::NoFiles files;
-    app::WindowRegistry windows;
-    app::AppContext context{state, sounds, dialogs, windows, files};
-    app::registerWindows(context);
+    bench::WindowProgram program;
+    app::registerWindows(program.context);
 
     // The Program menu on the screen, its read-me in place, as when the user first clicks.
-    app::ProgramMenuWindow menu(context, folder.path());
+    app::ProgramMenuWindow menu(program.context, folder.path());
     menu.show();
     if (!runUntil([&] { return menu.isVisible() && menu.windowHandle()->isExposed(); })) return 1;
     settle(300);
 
-    state.calculatorModel = normal ? "normalita" : "avanzada";
+    program.shared.calculatorModel = normal ? "normalita" : "avanzada";
     const app::WindowId id = normal ? app::WindowId::Normal : app::WindowId::Scientific;
     CalculatorPainted painted;
     application.installEventFilter(&painted);
@@ -99,8 +94,8 @@ int main(int argc, char** argv) {
         if (!runUntil([&] { return painted.seen; })) return 1;
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         if (i == 0) firstCpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-        if (windows.existing(id) == nullptr) return 1;  // the other model opened
-        windows.close(id);
+        if (program.windows.existing(id) == nullptr) return 1;  // the other model opened
+        program.windows.close(id);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         settle(50);
     }

@@ -15,7 +15,7 @@
 #include "app/shell/printing.h"
 #include "core/shell/random_source.h"
 
-#include "quiet_platform.h"
+#include "bench_application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -38,14 +38,9 @@ int main(int argc, char** argv) {
         });
         return app.exec();
     }
-    numeralia::SharedState state;
-    state.soundOn = 1;
-    numeralia::bench::QuietSounds sounds;
-    numeralia::bench::YesDialogs dialogs;
-    numeralia::bench::NoFiles files;
-    numeralia::app::WindowRegistry windows;
-    numeralia::app::AppContext context{state, sounds, dialogs, windows, files};
-    auto* window = new numeralia::app::LotteryWindow(context);
+    numeralia::bench::WindowProgram program;
+    program.shared.soundOn = 1;
+    auto* window = new numeralia::app::LotteryWindow(program.context);
     numeralia::SeededRandomSource random(2024);
     auto& model = window->model();
     model.setRandomSource(random);
@@ -57,11 +52,11 @@ int main(int argc, char** argv) {
         model.manualMode();
         for (int number : {4, 9, 17, 23, 31, 38, 46}) model.clickCell(number - 1);
     } else if (mode == QStringLiteral("full")) {
-        dialogs.typed = "500";
+        program.dialogs.typed = "500";
         model.automaticMode();
         model.showStoredBets();
     } else if (mode == QStringLiteral("list")) {
-        dialogs.typed = "57";
+        program.dialogs.typed = "57";
         model.automaticMode();
         model.sizeKey(11);
         model.store();
@@ -75,7 +70,7 @@ int main(int argc, char** argv) {
     const QString printFolder =
         args.size() >= 5 && args[3] == QStringLiteral("--print") ? args[4] : QString();
     if (mode == QStringLiteral("running")) {
-        dialogs.typed = "200000";
+        program.dialogs.typed = "200000";
         QTimer::singleShot(300, [&] {
             // Fires inside the run, while the window repaints itself.
             QTimer::singleShot(400, [&] {
