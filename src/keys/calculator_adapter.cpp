@@ -7,6 +7,7 @@
 #include "core/calc/scientific_keys.h"
 #include "core/calc/statistics_keys.h"
 #include "core/calc/statistics_menu.h"
+#include "core/text/utf8.h"
 
 namespace numeralia::keys {
 
@@ -18,24 +19,6 @@ std::string_view trimmed(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
-}
-
-// The code points of a UTF-8 text; a stray byte stands for itself.
-std::vector<char32_t> codePoints(std::string_view text) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        if (i + static_cast<std::size_t>(extra) >= text.size() + (extra > 0 ? 0 : 1)) extra = 0;
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            c = (c << 6) |
-                (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-        }
-        out.push_back(c);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return out;
 }
 
 const char* pictureName(calc::ErrorPicture picture) {
@@ -102,7 +85,7 @@ std::string CalculatorAdapter::pressKey(std::string_view line) {
 
 std::string CalculatorAdapter::type(std::string_view text) {
     const calc::KeyboardTables& tables = calc::keyboardTables(model_->kind());
-    for (char32_t c : codePoints(text)) {
+    for (char32_t c : text::codePoints(text)) {
         const bool hexadecimal = calc::isHexadecimalMode(model_->state());
         if (const auto id = calc::matchCharacter(tables, c, hexadecimal)) model_->typeKey(*id);
     }

@@ -10,6 +10,7 @@
 #include "core/calc/scientific_keys.h"
 #include "core/text/number_text.h"
 #include "core/text/pasted_number.h"
+#include "core/text/utf8.h"
 
 namespace numeralia::calc {
 
@@ -55,35 +56,6 @@ std::string_view stripAmpersand(std::string_view entry, std::string& buffer) {
         if (c != '&') buffer += c;
     }
     return buffer;
-}
-
-// One code point of UTF-8 text from position i (advanced past it); 0xFFFD for a bad byte.
-char32_t nextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i++]);
-    int more = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-    if (more < 0) return 0xFFFD;
-    char32_t c = more == 0 ? b : b & (0x3F >> more);
-    for (; more > 0 && i < s.size(); --more)
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    return c;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // The letters of Spanish (and a few neighbours) without their accents, in lower case.
@@ -228,7 +200,7 @@ std::vector<HelpElement> searchHelp(std::string_view query) {
 std::string foldForSearch(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) appendUtf8(out, foldLetter(nextCodePoint(text, i)));
+    for (std::size_t i = 0; i < text.size();) text::appendUtf8(out, foldLetter(text::nextCodePoint(text, i)));
     return out;
 }
 

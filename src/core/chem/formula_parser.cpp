@@ -7,6 +7,7 @@
 
 #include "core/chem/elements.h"
 #include "core/text/number_text.h"
+#include "core/text/utf8.h"
 
 namespace numeralia::chem {
 
@@ -18,42 +19,6 @@ constexpr long long kMaxTotal = 999999;
 // The deepest groups go: (((...))) nested beyond any real formula is refused rather than
 // read by a recursion as deep as the text is long.
 constexpr int kMaxDepth = 20;
-
-// The formula as characters (code points), so that positions count what the user sees.
-std::vector<char32_t> characters(std::string_view utf8) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        char32_t code = length == 1 ? c : c & (0xFF >> (length + 1));
-        for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        out.push_back(code);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
-}
-
-std::string utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
 
 bool isSeparator(char32_t c) { return c == U'·' || c == U'*' || c == U'.' || c == U'•' || c == U'∙'; }
 bool isUpper(char32_t c) { return c >= U'A' && c <= U'Z'; }
@@ -67,11 +32,11 @@ int digitOf(char32_t c) {
 char32_t closerOf(char32_t c) { return c == U'(' ? U')' : c == U'[' ? U']' : c == U'{' ? U'}' : 0; }
 bool isCloser(char32_t c) { return c == U')' || c == U']' || c == U'}'; }
 
-std::string quoted(char32_t c) { return "«" + utf8(c) + "»"; }
+std::string quoted(char32_t c) { return "«" + text::utf8Of(c) + "»"; }
 
 class Parser {
 public:
-    explicit Parser(std::string_view typed) : text_(characters(typed)) {}
+    explicit Parser(std::string_view typed) : text_(text::codePoints(typed)) {}
 
     std::variant<std::vector<FormulaAtom>, FormulaError> run() {
         skipBlanks();
@@ -167,8 +132,8 @@ private:
 
     void symbol() {
         const std::size_t start = at_;
-        std::string name = utf8(text_[at_++]);
-        if (at_ < text_.size() && isLower(text_[at_])) name += utf8(text_[at_++]);
+        std::string name = text::utf8Of(text_[at_++]);
+        if (at_ < text_.size() && isLower(text_[at_])) name += text::utf8Of(text_[at_++]);
         if (!elementBySymbol(name)) {
             fail("«" + name + "» no es el símbolo de ningún elemento.", start, at_ - start);
             return;
@@ -262,7 +227,7 @@ FormulaAnalysis analyseFormula(std::string_view typed) {
     }
     if (distinct.size() > static_cast<std::size_t>(MolecularWeightCalculator::kMaxEntries)) {
         analysis.error = FormulaError{"La fórmula tiene más de 30 elementos distintos.", 1,
-                                      characters(typed).size()};
+                                      text::codePoints(typed).size()};
         return analysis;
     }
     analysis.sum.start();

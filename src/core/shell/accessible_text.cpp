@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/text/utf8.h"
+
 namespace numeralia {
 
 namespace {
@@ -14,15 +16,10 @@ struct Character {
 
 std::vector<Character> characters(std::string_view text) {
     std::vector<Character> out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (i + length > text.size()) length = 1;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        out.push_back({code, text.substr(i, length)});
-        i += length;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        const char32_t code = text::nextCodePoint(text, at);
+        out.push_back({code, text.substr(start, at - start)});
     }
     return out;
 }

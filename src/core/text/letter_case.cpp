@@ -1,5 +1,7 @@
 #include "core/text/letter_case.h"
 
+#include "core/text/utf8.h"
+
 namespace numeralia::text {
 
 namespace {
@@ -26,40 +28,23 @@ char32_t lowerCodePoint(char32_t c) {
     return c;
 }
 
-// Every letter lowered here lies below U+0800: one or two bytes.
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 std::string lowerCase(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lowerCodePoint(lead));
-            ++i;
-            continue;
-        }
-        // A two-byte sequence is decoded and lowered; anything else (wider sequences, stray
-        // bytes) is copied as it stands.
-        if ((lead & 0xE0) == 0xC0 && i + 1 < utf8.size() &&
-            (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-            char32_t c = ((lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const char32_t c = nextCodePoint(utf8, i);
+        // Every letter lowered here is one or two bytes long; wider characters and stray
+        // bytes are copied as they stand.
+        if (i - start == 1 && c < 0x80) {
+            out += static_cast<char>(lowerCodePoint(c));
+        } else if (i - start == 2) {
             appendUtf8(out, lowerCodePoint(c));
-            i += 2;
-            continue;
+        } else {
+            out += utf8.substr(start, i - start);
         }
-        out += utf8[i];
-        ++i;
     }
     return out;
 }
