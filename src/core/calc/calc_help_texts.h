@@ -1,6 +1,7 @@
 #pragma once
-// The texts of the calculator's Help window, all of them in calc_help_texts.cpp so that a
-// reviewer or translator reads them in one place: one text per key, display and menu entry
+// The texts of the calculator's Help window, all of them in calc_help_texts.cpp and (for the
+// statistics, solver and reserved keys) calc_help_tool_texts.cpp, so that a reviewer or
+// translator reads them in two files of nothing else: one text per key, display and menu entry
 // of the Scientific window, and the fixed parts of the texts composed with a number (the
 // memory keys and displays, the hexadecimal letters, the constant keys).
 //
@@ -37,6 +38,8 @@ struct MenuHelpText {
 // The fixed texts, in window order. Keys whose text is composed (memories, hexadecimal
 // letters, constants) have no row here.
 std::span<const KeyHelpText> keyHelpTexts();
+// The rows of the statistics, solver and reserved keys, with which keyHelpTexts() ends.
+std::span<const KeyHelpText> toolKeyHelpTexts();
 std::span<const DisplayHelpText> displayHelpTexts();
 std::span<const MenuHelpText> menuHelpTexts();
 
