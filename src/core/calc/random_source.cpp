@@ -1,15 +1,11 @@
 #include "core/calc/random_source.h"
 
-#include <chrono>
 #include <cmath>
 
 namespace numeralia::calc {
 
 double ClockRandomSource::draw() {
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
-                       static_cast<std::uint32_t>(++draws_)};
-    generator_.seed(seed);
+    generator_.seed(static_cast<std::mt19937::result_type>(clockSeed()));
     return static_cast<double>(generator_() >> 8) / 16777216.0;  // 24 bits: exact in a float
 }
 

@@ -11,14 +11,14 @@ namespace numeralia::calc {
 
 using numeralia::RandomSource;
 
-// Reseeded from the clock at every draw; the number has single precision (24 random bits).
+// Reseeded from the clock at every draw (two draws within one clock tick still differ); the
+// number has single precision (24 random bits).
 class ClockRandomSource : public RandomSource {
   public:
     double draw() override;
 
   private:
     std::mt19937 generator_;
-    std::uint64_t draws_ = 0;  // two draws within one clock tick still differ
 };
 
 // A drawn number as the key shows it: at single precision and never rounded up to 1.
