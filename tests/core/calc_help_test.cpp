@@ -497,14 +497,4 @@ TEST(CalcHelp, SearchFindsByCaptionFirstThenByText) {
     EXPECT_TRUE(searchHelp("logaritmo zzzq").empty());
 }
 
-TEST(CalcHelp, FoldingIgnoresCaseAndAccentsOnly) {
-    const ExactRow rows[] = {
-        {foldForSearch("Función"), "funcion"},
-        {foldForSearch("ÁÉÍÓÚÜÑ áéíóúüñ"), "aeiouun aeiouun"},
-        {foldForSearch("x² π Σ 2⁵³ «»"), "x² π Σ 2⁵³ «»"},
-        {foldForSearch("SHIFT + F9"), "shift + f9"},
-    };
-    for (const ExactRow& row : rows) EXPECT_EQ(row.text, row.expected);
-}
-
 }  // namespace

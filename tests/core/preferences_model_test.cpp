@@ -35,15 +35,6 @@ Boxes boxes(const PreferencesModel& p) {
 
 }  // namespace
 
-TEST(LetterCase, LowersLettersOfEveryCommonAlphabet) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"EURO", "euro"}, {"ÑÁÉÍÚÜ", "ñáéíúü"}, {"ZŁOTY", "złoty"}, {"РУБЛЬ", "рубль"},
-        {"ΔΡΑΧΜΗ", "δραχμη"}, {"€ 2×3", "€ 2×3"}, {"ß", "ß"}, {"Ÿ", "ÿ"}, {"", ""},
-        {"A\xC3" "B\x80", "a\xC3" "b\x80"},  // stray bytes copied as they are
-    };
-    for (const auto& [in, out] : rows) EXPECT_EQ(text::lowerCase(in), out) << in;
-}
-
 TEST(PreferencesModel, OpensWithTheSharedValues) {
     SharedState state = dollars();
     EXPECT_EQ(boxes(PreferencesModel(state)),

@@ -8,9 +8,9 @@
 #include "core/calc/constants.h"
 #include "core/calc/key_catalog.h"
 #include "core/calc/scientific_keys.h"
+#include "core/text/letter_case.h"
 #include "core/text/number_text.h"
 #include "core/text/pasted_number.h"
-#include "core/text/utf8.h"
 
 namespace numeralia::calc {
 
@@ -58,29 +58,6 @@ std::string_view stripAmpersand(std::string_view entry, std::string& buffer) {
     return buffer;
 }
 
-// The letters of Spanish (and a few neighbours) without their accents, in lower case.
-char32_t foldLetter(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
-    switch (c) {
-        case U'á': case U'à': case U'ä': case U'â': case U'Á': case U'À': case U'Ä': case U'Â':
-            return U'a';
-        case U'é': case U'è': case U'ë': case U'ê': case U'É': case U'È': case U'Ë': case U'Ê':
-            return U'e';
-        case U'í': case U'ì': case U'ï': case U'î': case U'Í': case U'Ì': case U'Ï': case U'Î':
-            return U'i';
-        case U'ó': case U'ò': case U'ö': case U'ô': case U'Ó': case U'Ò': case U'Ö': case U'Ô':
-            return U'o';
-        case U'ú': case U'ù': case U'ü': case U'û': case U'Ú': case U'Ù': case U'Ü': case U'Û':
-            return U'u';
-        case U'ñ': case U'Ñ':
-            return U'n';
-        case U'ç': case U'Ç':
-            return U'c';
-        default:
-            return c;
-    }
-}
-
 struct Searchable {
     std::string caption;
     std::string text;
@@ -90,7 +67,7 @@ const std::vector<Searchable>& searchables() {
     static const std::vector<Searchable> all = [] {
         std::vector<Searchable> v;
         for (const HelpElement& e : helpElements())
-            v.push_back({foldForSearch(e.caption), foldForSearch(helpText(e))});
+            v.push_back({text::searchFolded(e.caption), text::searchFolded(helpText(e))});
         return v;
     }();
     return all;
@@ -179,7 +156,7 @@ const HelpElement* findHelpElement(HelpKind kind, std::string_view name) {
 
 std::vector<HelpElement> searchHelp(std::string_view query) {
     std::vector<std::string> words;
-    std::istringstream in(foldForSearch(query));
+    std::istringstream in(text::searchFolded(query));
     for (std::string w; in >> w;) words.push_back(w);
     if (words.empty()) return {};
 
@@ -197,11 +174,5 @@ std::vector<HelpElement> searchHelp(std::string_view query) {
     return byCaption;
 }
 
-std::string foldForSearch(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) text::appendUtf8(out, foldLetter(text::nextCodePoint(text, i)));
-    return out;
-}
 
 }  // namespace numeralia::calc

@@ -46,8 +46,4 @@ const HelpElement* findHelpElement(HelpKind kind, std::string_view name);
 // the others, each group in the order of helpElements(). Empty for a blank query.
 std::vector<HelpElement> searchHelp(std::string_view query);
 
-// The text as the search compares it: lower case, without accents (á, é, í, ó, ú, ü, ñ
-// become a, e, i, o, u, u, n), other characters unchanged.
-std::string foldForSearch(std::string_view text);
-
 }  // namespace numeralia::calc

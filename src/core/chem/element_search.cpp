@@ -7,40 +7,17 @@
 
 namespace numeralia::chem {
 
-namespace {
-
-// Lower case without accents, for comparing names: "Hidrógeno" becomes "hidrogeno".
-std::string folded(std::string_view name) {
-    static constexpr std::string_view kAccented[] = {"á", "é", "í", "ó", "ú", "ü", "ñ"};
-    static constexpr char kPlain[] = "aeiouun";
-    const std::string lower = text::lowerCase(name);
-    std::string out;
-    for (std::size_t i = 0; i < lower.size();) {
-        std::size_t a = 0;
-        while (a < std::size(kAccented) && !std::string_view(lower).substr(i).starts_with(kAccented[a])) ++a;
-        if (a < std::size(kAccented)) {
-            out += kPlain[a];
-            i += kAccented[a].size();
-        } else {
-            out += lower[i++];
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 int findElement(std::string_view typed) {
-    const std::string wanted = folded(typed);
+    const std::string wanted = text::searchFolded(typed);
     if (wanted.empty()) return 0;
     for (int z = 1; z <= kElementCount; ++z) {
-        if (folded(element(z).symbol) == wanted) return z;
+        if (text::searchFolded(element(z).symbol) == wanted) return z;
     }
     for (int z = 1; z <= kElementCount; ++z) {
-        if (folded(element(z).name).starts_with(wanted)) return z;
+        if (text::searchFolded(element(z).name).starts_with(wanted)) return z;
     }
     for (int z = 1; z <= kElementCount; ++z) {
-        if (folded(element(z).english).starts_with(wanted)) return z;
+        if (text::searchFolded(element(z).english).starts_with(wanted)) return z;
     }
     return 0;
 }

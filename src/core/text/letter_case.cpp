@@ -28,6 +28,20 @@ char32_t lowerCodePoint(char32_t c) {
     return c;
 }
 
+// A lower-case letter of Spanish (and a few neighbours) without its mark.
+char32_t withoutMark(char32_t c) {
+    switch (c) {
+        case U'á': case U'à': case U'ä': case U'â': return U'a';
+        case U'é': case U'è': case U'ë': case U'ê': return U'e';
+        case U'í': case U'ì': case U'ï': case U'î': return U'i';
+        case U'ó': case U'ò': case U'ö': case U'ô': return U'o';
+        case U'ú': case U'ù': case U'ü': case U'û': return U'u';
+        case U'ñ': return U'n';
+        case U'ç': return U'c';
+        default: return c;
+    }
+}
+
 }  // namespace
 
 std::string lowerCase(std::string_view utf8) {
@@ -44,6 +58,22 @@ std::string lowerCase(std::string_view utf8) {
             appendUtf8(out, lowerCodePoint(c));
         } else {
             out += utf8.substr(start, i - start);
+        }
+    }
+    return out;
+}
+
+std::string searchFolded(std::string_view utf8) {
+    const std::string lower = lowerCase(utf8);
+    std::string out;
+    out.reserve(lower.size());
+    for (std::size_t i = 0; i < lower.size();) {
+        const std::size_t start = i;
+        const char32_t c = nextCodePoint(lower, i);
+        if (i - start == 2) {
+            appendUtf8(out, withoutMark(c));
+        } else {
+            out += std::string_view(lower).substr(start, i - start);
         }
     }
     return out;

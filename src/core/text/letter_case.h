@@ -9,4 +9,8 @@ namespace numeralia::text {
 
 std::string lowerCase(std::string_view utf8);
 
+// The text as searches compare it: lower case, and the accented Latin vowels, "ñ" and "ç"
+// without their marks ("Función" and "FUNCION" both give "funcion"); everything else kept.
+std::string searchFolded(std::string_view utf8);
+
 }  // namespace numeralia::text

@@ -1,9 +1,11 @@
-// Reading UTF-8 a character at a time and writing it back.
+// Reading UTF-8 a character at a time and writing it back; lower case and search folding.
 
 #include <gtest/gtest.h>
 
+#include "core/text/letter_case.h"
 #include "core/text/utf8.h"
 
+using namespace numeralia;
 using namespace numeralia::text;
 
 TEST(Utf8, ReadsWholeSequencesAndLetsStrayBytesStandForThemselves) {
@@ -30,4 +32,22 @@ TEST(Utf8, ReadsWholeSequencesAndLetsStrayBytesStandForThemselves) {
         }
     }
     EXPECT_EQ(utf8Of(U'😀'), "😀");
+}
+
+TEST(LetterCase, LowersLettersOfEveryCommonAlphabet) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"EURO", "euro"}, {"ÑÁÉÍÚÜ", "ñáéíúü"}, {"ZŁOTY", "złoty"}, {"РУБЛЬ", "рубль"},
+        {"ΔΡΑΧΜΗ", "δραχμη"}, {"€ 2×3", "€ 2×3"}, {"ß", "ß"}, {"Ÿ", "ÿ"}, {"", ""},
+        {"A\xC3" "B\x80", "a\xC3" "b\x80"},  // stray bytes copied as they are
+    };
+    for (const auto& [in, out] : rows) EXPECT_EQ(text::lowerCase(in), out) << in;
+}
+
+TEST(LetterCase, SearchFoldingIgnoresCaseAndAccentsOnly) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Función", "funcion"}, {"ÁÉÍÓÚÜÑ áéíóúüñ", "aeiouun aeiouun"}, {"Hidrógeno", "hidrogeno"},
+        {"àâäçÇ", "aaacc"}, {"x² π Σ 2⁵³ «»", "x² π σ 2⁵³ «»"}, {"SHIFT + F9", "shift + f9"},
+        {"\xC3" "z", "\xC3" "z"},  // a stray byte copied as it is
+    };
+    for (const auto& [in, out] : rows) EXPECT_EQ(text::searchFolded(in), out) << in;
 }
