@@ -207,11 +207,18 @@ std::string fileNumberText(double x) {
     return plainText(detail::toDecimal(x, kDoubleDigits), '.', kDoubleDigits, false);
 }
 
-std::optional<double> parseFileNumber(std::string_view s) {
-    const Scanned n = scanDecimal(s, '.');
+namespace {
+
+// A whole text that is one decimal number with the given mark, or nothing.
+std::optional<double> readWholeDecimal(std::string_view s, char decimalMark) {
+    const Scanned n = scanDecimal(s, decimalMark);
     if (!n.hasDigits() || n.exponentWithoutDigits || n.end != s.size()) return std::nullopt;
     return detail::readDecimal(n.negative, n.intDigits, n.fracDigits, n.exponent);
 }
+
+}  // namespace
+
+std::optional<double> parseFileNumber(std::string_view s) { return readWholeDecimal(s, '.'); }
 
 std::string exactFileNumberText(double x) {
     if (!std::isfinite(x)) x = std::isnan(x) ? 0.0 : std::copysign(DBL_MAX, x);
@@ -222,10 +229,7 @@ std::string exactFileNumberText(double x) {
 }
 
 std::optional<double> parseDataNumber(std::string_view s) {
-    const char mark = s.find(',') != std::string_view::npos ? ',' : '.';
-    const Scanned n = scanDecimal(s, mark);
-    if (!n.hasDigits() || n.exponentWithoutDigits || n.end != s.size()) return std::nullopt;
-    return detail::readDecimal(n.negative, n.intDigits, n.fracDigits, n.exponent);
+    return readWholeDecimal(s, s.find(',') != std::string_view::npos ? ',' : '.');
 }
 
 std::string wholeNumberText(double value, int base) {
