@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/text/letter_case.h"
+
 namespace numeralia::desk {
 
 namespace {
@@ -12,12 +14,6 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 std::string number(int value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "%0*d", digits, value);
-    return text;
-}
-
-std::string lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -72,7 +68,7 @@ std::string formatTime(std::string_view pattern, const LocalDateTime& local,
             case 'A':
             case 'a': {
                 const std::string& designator = local.hour < 12 ? formats.am : formats.pm;
-                out += c == 'A' ? designator : lower(designator);
+                out += c == 'A' ? designator : text::lowerCase(designator);
                 const char p = c == 'A' ? 'P' : 'p';
                 if (i + run < pattern.size() && pattern[i + run] == p) ++run;  // "AP", "ap"
                 break;
