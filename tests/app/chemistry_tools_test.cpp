@@ -17,36 +17,19 @@
 #include "app/info/help_window.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
-#include "window_test_support.h"
+#include "periodic_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
 using namespace numeralia::testing;
 
-class ChemistryToolsTest : public QObject {
+class ChemistryToolsTest : public QObject, PeriodicFixture {
     Q_OBJECT
 
-    Program p;
-    PeriodicWindow* window = nullptr;
-
-    QString field(const char* name) const { return child<QLineEdit>(window, name)->text(); }
     void press(const char* name) { QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton); }
-    void element(const char* symbol) {
-        QTest::mouseClick(window->grid()->key(chem::elementBySymbol(symbol).value()), Qt::LeftButton);
-    }
-    void menu(const QString& text) {
-        QAction* action = findAction(window, text);
-        QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(text));
-        action->trigger();
-    }
 
 private slots:
-    void init() {
-        p.reset();
-        registerWindows(p.context);
-        window = static_cast<PeriodicWindow*>(p.windows.show(WindowId::Periodic));
-        QVERIFY(activate(window));
-    }
+    void init() { openWindow(); }
 
     // The panel and its keys, fields and keyboard; the rules of the formula are the
     // molecular-weight model's tests.
@@ -59,18 +42,18 @@ private slots:
         QVERIFY(panel->isVisible());
         QVERIFY(!about->isVisible());
         QCOMPARE(field("nn"), QStringLiteral("0"));
-        element("H");
+        click("H");
         press("tecla2");
         QCOMPARE(field("nn"), QStringLiteral("2"));
         press("igual");
-        element("S");
-        element("O");
+        click("S");
+        click("O");
         press("tecla4");
         press("igual");
         QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 "));
         QCOMPARE(field("masa"), QStringLiteral(" 98,07948"));
         // The keyboard's digits and "=" press the calculator's keys.
-        element("Fr");
+        click("Fr");
         QTest::keyClicks(window->grid()->key(87), QStringLiteral("3="));
         QCOMPARE(field("formula"), QStringLiteral("H 2 S 1 O 4 Fr 3 "));
         QCOMPARE(field("masa"), QStringLiteral(" 767,07948"));
@@ -91,7 +74,7 @@ private slots:
         QCOMPARE(window->calculatorPanel(), panel);
         QCOMPARE(field("nn"), QStringLiteral("0"));
         press("salir");
-        element("Cl");
+        click("Cl");
         QCOMPARE(field("nombres"), QStringLiteral("Cloro"));
         QCOMPARE(field("formula"), QString());
     }
@@ -162,7 +145,7 @@ private slots:
 
     void printedSheetReadsBack() {
         PdfFolder pdf;
-        element("H");
+        click("H");
         menu(QStringLiteral("Julios"));
         QVERIFY(QFileInfo::exists(window->printElement()));
         const QString text = pdf.text().simplified();

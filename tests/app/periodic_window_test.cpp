@@ -14,38 +14,17 @@
 #include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_catalog.h"
-#include "window_test_support.h"
+#include "periodic_test_support.h"
 
 using namespace numeralia;
 using namespace numeralia::app;
 using namespace numeralia::testing;
 
-class PeriodicWindowTest : public QObject {
+class PeriodicWindowTest : public QObject, PeriodicFixture {
     Q_OBJECT
 
-    Program p;
-    PeriodicWindow* window = nullptr;
-
-    QString field(const char* name) const { return child<QLineEdit>(window, name)->text(); }
-    QString label(const char* name) const { return child<QLabel>(window, name)->text(); }
-    void click(const char* symbol) {
-        const int z = chem::elementBySymbol(symbol).value();
-        QTest::mouseClick(window->grid()->key(z), Qt::LeftButton);
-    }
-    void menu(const QString& text) {
-        QAction* action = findAction(window, text);
-        QVERIFY2(action != nullptr, qPrintable(text));
-        action->trigger();
-    }
-
 private slots:
-    void init() {
-        p.reset();
-        registerWindows(p.context);
-        window = static_cast<PeriodicWindow*>(p.windows.show(WindowId::Periodic));
-        QVERIFY(window != nullptr);
-        QVERIFY(activate(window));
-    }
+    void init() { openWindow(); }
 
     void keysFillTheSheet() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Tabla Periodica"));
