@@ -1,14 +1,11 @@
 #include "core/calc/statistics_file.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
-#include <system_error>
 
 #include "core/calc/statistics_state.h"
 #include "core/shell/file_path.h"
+#include "core/shell/whole_file.h"
 #include "core/text/number_text.h"
 
 namespace numeralia::calc {
@@ -20,8 +17,6 @@ constexpr std::string_view kVersion = "1";
 constexpr std::string_view kEnd = "FIN";
 constexpr std::string_view kMissing = "-";
 constexpr std::string_view kSeparators = " \t;";
-// Far more than 200 entries with comments need; anything bigger is no data file.
-constexpr std::uintmax_t kLargestFile = 1024 * 1024;
 
 std::string_view trimmed(std::string_view s) {
     const auto begin = s.find_first_not_of(" \t");
@@ -183,43 +178,26 @@ StatisticsReading readStatisticsText(std::string_view text) {
 }
 
 StatisticsReading readStatisticsFile(const std::string& path) {
-    const std::filesystem::path file = pathFromUtf8(path);
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error) return refusal(0, "no se puede leer: no existe o no es un archivo");
-    if (size > kLargestFile) {
-        return refusal(0, "es demasiado grande para ser un archivo de datos estadísticos");
+    const WholeFile file = readWholeFile(pathFromUtf8(path), kLargestStatisticsFile);
+    switch (file.problem) {
+        case ReadProblem::none: return readStatisticsText(file.bytes);
+        case ReadProblem::notAFile: return refusal(0, "no se puede leer: no existe o no es un archivo");
+        case ReadProblem::tooLarge:
+            return refusal(0, "es demasiado grande para ser un archivo de datos estadísticos");
+        case ReadProblem::cannotOpen: return refusal(0, "no se puede abrir para leerlo");
+        case ReadProblem::cannotRead: break;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return refusal(0, "no se puede abrir para leerlo");
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return refusal(0, "no se ha podido leer entero");
-    return readStatisticsText(text);
+    return refusal(0, "no se ha podido leer entero");
 }
 
 std::string writeStatisticsFile(const std::string& path, const StatisticsLists& lists) {
-    const std::filesystem::path file = pathFromUtf8(path);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "no se puede crear en esa carpeta";
-        out << statisticsFileText(lists);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "no se ha podido escribir entero (¿disco lleno?)";
-        }
+    switch (replaceFile(pathFromUtf8(path), statisticsFileText(lists)).failed) {
+        case ReplaceStep::none: return {};
+        case ReplaceStep::create: return "no se puede crear en esa carpeta";
+        case ReplaceStep::write: return "no se ha podido escribir entero (¿disco lleno?)";
+        case ReplaceStep::rename: break;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return "no se puede sustituir (¿está protegido contra escritura?)";
-    }
-    return {};
+    return "no se puede sustituir (¿está protegido contra escritura?)";
 }
 
 }  // namespace numeralia::calc

@@ -14,12 +14,16 @@
 // a comma as decimal separator. The header and the closing "FIN" make a cut-off file show.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace numeralia::calc {
+
+// Far more than 200 entries with comments need; a bigger file is not read.
+inline constexpr std::uintmax_t kLargestStatisticsFile = 1024 * 1024;
 
 struct StatisticsLists {
     std::vector<double> x;

@@ -1,11 +1,7 @@
 #include "core/lotto/bets_file.h"
 
-#include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
 #include "core/lotto/bets.h"
+#include "core/shell/whole_file.h"
 
 namespace numeralia::lotto {
 
@@ -100,48 +96,18 @@ BetsRead readBetsText(std::string_view content) {
 }
 
 BetsRead readBetsFile(const std::filesystem::path& path) {
+    const WholeFile file = readWholeFile(path, kLargestBetsFile);
+    if (file.ok()) return readBetsText(file.bytes);
     BetsRead read;
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
-    if (!regular || error) {
-        read.problem = "No se ha podido leer el fichero.";
-        return read;
-    }
-    if (size > kLargestBetsFile) {
-        read.problem = "El fichero no es un fichero de apuestas: es demasiado grande.";
-        return read;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.is_open()) {
-        read.problem = "No se ha podido leer el fichero.";
-        return read;
-    }
-    return readBetsText(content);
+    read.problem = file.problem == ReadProblem::tooLarge
+                       ? "El fichero no es un fichero de apuestas: es demasiado grande."
+                       : "No se ha podido leer el fichero.";
+    return read;
 }
 
 std::string writeBetsFile(const std::filesystem::path& path, const std::vector<std::string>& bets) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    const std::string text = betsFileText(bets);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "No se ha podido escribir el fichero.";
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return "No se ha podido escribir el fichero.";
-    }
-    return {};
+    if (replaceFile(path, betsFileText(bets)).ok()) return {};
+    return "No se ha podido escribir el fichero.";
 }
 
 }  // namespace numeralia::lotto

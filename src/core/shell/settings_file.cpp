@@ -1,15 +1,14 @@
 #include "core/shell/settings_file.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 
+#include "core/shell/file_path.h"
 #include "core/shell/program_folder.h"
 #include "core/shell/settings_line.h"
 #include "core/shell/sounds.h"
+#include "core/shell/whole_file.h"
 
 namespace numeralia {
 
@@ -22,11 +21,6 @@ public:
     std::string toFile(std::string_view utf8) const override { return std::string(utf8); }
     std::string fromFile(std::string_view bytes) const override { return std::string(bytes); }
 };
-
-// The program keeps paths as UTF-8 text on every platform.
-fs::path pathFromUtf8(const std::string& text) {
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
 
 // A settings line is a few hundred bytes; a file far bigger than that is not ours.
 constexpr std::streamsize kMaxRead = 1 << 20;
@@ -58,18 +52,6 @@ SaveResult failure(const std::string& path, std::error_code ec) {
     return {false, "No se han podido guardar las preferencias en el archivo\n" + path + "\n\n" +
                        reasonText(ec) +
                        "\nLos cambios de esta sesión no se conservarán."};
-}
-
-std::error_code lastError() {
-    return errno ? std::error_code(errno, std::generic_category()) : std::error_code();
-}
-
-std::string temporaryName() {
-    std::random_device random;
-    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%06x", digits(random));
-    return std::string("pref.") + suffix + ".tmp";
 }
 
 }  // namespace
@@ -106,31 +88,12 @@ SaveResult saveSettings(const SharedState& state, const FileTextEncoding& encodi
     const std::string target = settingsFilePath(state);
     try {
         const std::string bytes = encoding.toFile(encodeSettingsLine(state));
-        const fs::path finalPath = pathFromUtf8(target);
-        const fs::path tempPath = pathFromUtf8(state.settingsFolder + temporaryName());
         if (state.settingsFolder != state.programFolder && !state.settingsFolder.empty()) {
             std::error_code ignored;  // a folder that cannot be made fails the write below
             fs::create_directories(pathFromUtf8(state.settingsFolder), ignored);
         }
-
-        errno = 0;
-        std::ofstream out(tempPath, std::ios::binary | std::ios::trunc);
-        if (!out) return failure(target, lastError());
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        std::error_code ec = out ? std::error_code() : lastError();
-        out.close();
-        if (!ec && !out) ec = lastError();
-        std::error_code ignored;
-        if (!out || ec) {
-            fs::remove(tempPath, ignored);
-            return failure(target, ec);
-        }
-        fs::rename(tempPath, finalPath, ec);
-        if (ec) {
-            fs::remove(tempPath, ignored);
-            return failure(target, ec);
-        }
+        const FileReplaced replaced = replaceFile(pathFromUtf8(target), bytes);
+        if (!replaced.ok()) return failure(target, replaced.error);
         return {};
     } catch (...) {
         return failure(target, {});
