@@ -112,8 +112,9 @@ TEST(CalcNormalModel, SameScriptsSameDisplaysInBothModels) {
         EXPECT_EQ(models.normal.state().result, row.result) << row.keys;
         expectSameState(models.scientific, models.normal, row.keys);
         EXPECT_EQ(models.scientificSounds.played, models.normalSounds.played) << row.keys;
-        if (std::string(row.keys).starts_with("music"))
+        if (std::string(row.keys).starts_with("music")) {
             EXPECT_EQ(models.normalSounds.played, std::vector<std::string>{"tic.wav"});
+        }
         EXPECT_EQ(models.scientificShared.vatRate, models.normalShared.vatRate) << row.keys;
     }
 }
