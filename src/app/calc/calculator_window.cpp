@@ -22,6 +22,7 @@
 #include "app/calc/history_printing.h"
 #include "app/shell/accessibility.h"
 #include "app/shell/context_menu.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "core/calc/scientific_keys.h"
 #include "core/calc/vat_currency.h"
@@ -32,10 +33,6 @@ using calc::CalculatorKind;
 using calc::KeyId;
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 WindowId windowOf(CalculatorKind kind) {
     return kind == CalculatorKind::Normal ? WindowId::Normal : WindowId::Scientific;
@@ -243,7 +240,7 @@ void CalculatorWindow::refreshOnActivation() {
     const KeyId transits[] = {KeyId::transit1, KeyId::transit2, KeyId::transit3};
     for (int i = 0; i < 3; ++i) {
         if (QPushButton* key = keypad_->button(transits[i])) {
-            key->setToolTip(labels[i]->empty() ? qt(calc::keyToolTip(kind, transits[i]))
+            key->setToolTip(labels[i]->empty() ? qs(calc::keyToolTip(kind, transits[i]))
                                                : QString::fromStdString(*labels[i]));
             // A picture key: its name says which memory, its tool tip what the memory holds.
             setAccessibleTexts(key, QStringLiteral("Memoria de tránsito R%1").arg(i + 1),

@@ -13,6 +13,7 @@
 
 #include "app/desk/alarm_time_dialog.h"
 #include "app/desk/system_clock.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 
 namespace numeralia::app {
@@ -36,10 +37,6 @@ QPushButton#Command1 { padding: 5px 16px; font-weight: bold; }
 // Keeps a little past the whole second, so that a timer that fires a moment early still
 // reads the new second.
 constexpr int kTimerMarginMs = 3;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

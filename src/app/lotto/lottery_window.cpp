@@ -18,6 +18,7 @@
 
 #include "app/lotto/lottery_grid.h"
 #include "app/lotto/lottery_printout.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_id.h"
 #include "core/text/number_text.h"
@@ -49,8 +50,6 @@ QLabel#contador {
 QLabel[hits="true"] { font-weight: bold; color: #1d3557; }
 QListWidget#apuestas { background: #fffdf7; border: 1px solid #c9a27e; }
 )";
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 QString countText(long long n) {
     return qs(text::formatPattern(static_cast<double>(n), "###,###,##0"));
