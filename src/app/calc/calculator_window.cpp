@@ -20,6 +20,7 @@
 #include "app/calc/currency_key_caption.h"
 #include "app/calc/function_keypad.h"
 #include "app/calc/history_printing.h"
+#include "app/shell/about_logo.h"
 #include "app/shell/accessibility.h"
 #include "app/shell/context_menu.h"
 #include "app/shell/qt_text.h"
@@ -101,12 +102,9 @@ QFrame* CalculatorWindow::buildDisplayPanel(QHBoxLayout* smallDisplays,
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    auto* image1 = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(44, 44), panel);
-    image1->setObjectName("Image1");
-    image1->setToolTip(QStringLiteral("Acerca de..."));
-    connect(image1, &SvgPicture::clicked, this, [this] {
-        if (context_.windows.isRegistered(WindowId::About)) context_.windows.show(WindowId::About);
-    });
+    SvgPicture* image1 = aboutLogo(context_.windows, QStringLiteral("Image1"), QSize(44, 44),
+                                   QStringLiteral("Acerca de..."),
+                                   QStringLiteral(":/pictures/logo.svg"), panel);
 
     displays_->numero->setMinimumHeight(48);
     grid->addWidget(image1, 0, 0, Qt::AlignCenter);

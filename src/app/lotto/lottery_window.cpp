@@ -18,6 +18,7 @@
 
 #include "app/lotto/lottery_grid.h"
 #include "app/lotto/lottery_printout.h"
+#include "app/shell/about_logo.h"
 #include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_id.h"
@@ -83,11 +84,7 @@ LotteryWindow::LotteryWindow(AppContext& context, QWidget* parent)
     gridOrList_->addWidget(grid_);
     gridOrList_->addWidget(list_);
 
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(40, 40));
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setToolTip(QStringLiteral("Acerca de..."));
-    logo->setCursor(Qt::PointingHandCursor);
-    connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context_.windows, QStringLiteral("logo"), QSize(40, 40));
     speaker_ = new SvgPicture(QStringLiteral(":/pictures/sound_on.svg"), QSize(28, 28));
     speaker_->setObjectName(QStringLiteral("altavoz"));
     speaker_->setToolTip(QStringLiteral("Sonidos del Programa Activados"));
