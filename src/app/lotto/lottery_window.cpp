@@ -22,7 +22,6 @@
 #include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_id.h"
-#include "core/text/number_text.h"
 
 namespace numeralia::app {
 
@@ -51,10 +50,6 @@ QLabel#contador {
 QLabel[hits="true"] { font-weight: bold; color: #1d3557; }
 QListWidget#apuestas { background: #fffdf7; border: 1px solid #c9a27e; }
 )";
-
-QString countText(long long n) {
-    return qs(text::formatPattern(static_cast<double>(n), "###,###,##0"));
-}
 
 }  // namespace
 
@@ -322,7 +317,7 @@ void LotteryWindow::refresh() {
         progress_->setRange(0, scaled ? 1'000'000 : static_cast<int>(maximum));
         progress_->setValue(scaled ? static_cast<int>(static_cast<double>(value) / static_cast<double>(maximum) * 1e6)
                                    : static_cast<int>(value));
-        progress_->setFormat(QStringLiteral("%1 de %2 Apuestas").arg(countText(value), countText(maximum)));
+        progress_->setFormat(qs(model_.progressText()));
     }
 }
 
