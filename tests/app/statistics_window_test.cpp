@@ -14,6 +14,8 @@
 #include <QScatterSeries>
 #include <QStackedWidget>
 
+#include <functional>
+
 #include "app/calc/blue_display_view.h"
 #include "app/calc/calc_displays.h"
 #include "app/calc/calc_keypad.h"
@@ -147,6 +149,56 @@ class StatisticsWindowTest : public CalcWindowTest<ScientificWindow> {
         }
         for (qsizetype i = 0; i < placed.size(); ++i)
             for (qsizetype j = i + 1; j < placed.size(); ++j) QVERIFY(!placed[i].intersects(placed[j]));
+    }
+
+    // The chart and the data displays follow every change of the lists (an entry, a
+    // deletion, a file read, a clearing) and are not drawn again for keys that leave the
+    // lists alone: a chart drawn again is a new QChart.
+    void chartRedrawsOnlyWhenTheListsChange() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("datos.dat"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("NUMERALIA ESTADISTICA 1\n1\t4\n2\t5\n3\t-\n4\t-\nFIN\n");
+        out.close();
+        findAction(window.get(), QStringLiteral("Gráfico-EST."))->trigger();
+        StatisticsChartWindow* chart = window->chart();
+        enter({"1", "2"}, KeyId::statEnterX);
+
+        struct Row {
+            const char* step;
+            std::function<void()> act;
+            bool redrawn;
+            int entries;  // X entries the chart counts and the X data display lists
+        };
+        const Row rows[] = {
+            {"digits", [&] { type(QStringLiteral("57")); }, false, 2},
+            {"sum", [&] { click(KeyId::plus); click(KeyId::digit3); click(KeyId::equals); }, false, 2},
+            {"mean", [&] { click(KeyId::statMeanX); }, false, 2},
+            {"entry", [&] { type(QStringLiteral("9")); click(KeyId::statEnterX); }, true, 3},
+            {"deletion", [&] { type(QStringLiteral("1")); click(KeyId::statDeleteEntry); }, true, 2},
+            {"file",
+             [&] {
+                 p.files.paths = {file.toStdString()};
+                 findAction(window.get(), QStringLiteral("Abrir Est."))->trigger();
+             },
+             true, 4},
+            {"digit after the file", [&] { type(QStringLiteral("8")); }, false, 4},
+            {"clearing", [&] { click(KeyId::statClear); }, true, 0},
+        };
+        for (const Row& row : rows) {
+            const QChart* before = chart->view(0)->chart();
+            const bool wasEmpty = chart->showsNoData();
+            row.act();
+            QVERIFY2(chart->isVisible(), row.step);
+            QCOMPARE(panel().dataX->count(), row.entries);
+            if (row.entries == 0) {
+                QVERIFY2(chart->showsNoData() != wasEmpty, row.step);
+                continue;
+            }
+            QVERIFY2((chart->view(0)->chart() != before) == row.redrawn, row.step);
+            QVERIFY2(total(bars(chart->view(0))) == row.entries, row.step);
+        }
     }
 
     void chartOpensDrawsAndFollowsTheData() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lotto/bets.h"
 #include "core/lotto/bets_file.h"
 #include "core/shell/file_path.h"
 #include "lotto_script.h"
@@ -37,6 +38,15 @@ std::vector<std::string> someBets(int n) {
 
 std::string fileOf(const std::vector<std::string>& bets) {
     return numeralia::lotto::betsFileText(bets);
+}
+
+TEST(LottoBets, CountsGroupTheirThousands) {
+    const std::pair<long long, const char*> rows[] = {
+        {0, "0"},           {7, "7"},
+        {999, "999"},       {1000, "1.000"},
+        {13983816, "13.983.816"}, {1000000000, "1.000.000.000"},
+    };
+    for (const auto& [n, shown] : rows) EXPECT_EQ(numeralia::lotto::countText(n), shown) << n;
 }
 
 TEST(LottoBets, ComposedAndParsed) {

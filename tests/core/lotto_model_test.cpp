@@ -218,7 +218,9 @@ TEST_F(LottoFixture, AutomaticRunReportsProgressAndCanBeCancelled) {
         std::vector<long long> seen;
         long long maximum = 0;
         long long cancelAt = 0;
+        std::vector<std::string> texts;
         bool proceed(const numeralia::lotto::LottoModel& m) override {
+            texts.push_back(m.progressText());
             EXPECT_TRUE(m.running());
             seen.push_back(m.progressValue());
             maximum = m.progressMaximum();
@@ -238,6 +240,8 @@ TEST_F(LottoFixture, AutomaticRunReportsProgressAndCanBeCancelled) {
     EXPECT_EQ(pacer.seen.size(), 7u);
     EXPECT_EQ(pacer.seen.back(), 7);
     EXPECT_EQ(pacer.maximum, 1000);
+    EXPECT_EQ(pacer.texts.front(), "1 de 1.000 Apuestas");
+    EXPECT_EQ(pacer.texts.back(), "7 de 1.000 Apuestas");
     EXPECT_EQ(model.counter(), "7");
     EXPECT_EQ(model.storedBets().size(), 7u);
     EXPECT_FALSE(model.running());

@@ -1,6 +1,7 @@
 #include "app/calc/calc_displays.h"
 
 #include "app/shell/accessibility.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 
 namespace numeralia::app {
@@ -27,14 +28,12 @@ QString faceOf(calc::ErrorPicture picture) {
     }
 }
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 QString CalcDisplays::errorDescription(const calc::CalculatorState& s) {
     // The message of an error on show is in the info line.
     if (s.picture == calc::ErrorPicture::Normal) return QStringLiteral("Sin error");
-    return qt(s.result);
+    return qs(s.result);
 }
 
 QLabel* CalcDisplays::caption(const QString& text, QWidget* parent) {
@@ -88,14 +87,14 @@ CalcDisplays::CalcDisplays(calc::CalculatorKind kind, QWidget* parent) : QObject
 }
 
 void CalcDisplays::refresh(const calc::CalculatorState& s) {
-    numero->setText(qt(s.numero));
-    result->setText(qt(s.result));
-    func->setText(qt(s.func));
-    if (dcm) dcm->setText(qt(s.dcm));
-    if (angulo) angulo->setText(qt(s.angulo));
-    ivas->setText(qt(s.ivas));
+    numero->setText(qs(s.numero));
+    result->setText(qs(s.result));
+    func->setText(qs(s.func));
+    if (dcm) dcm->setText(qs(s.dcm));
+    if (angulo) angulo->setText(qs(s.angulo));
+    ivas->setText(qs(s.ivas));
     for (std::size_t i = 0; i < memories.size(); ++i) {
-        if (memories[i]) memories[i]->setText(qt(s.memories[i]));
+        if (memories[i]) memories[i]->setText(qs(s.memories[i]));
     }
     const QString face = faceOf(s.picture);
     if (image3->source() != face) image3->setSource(face);
@@ -105,11 +104,11 @@ void CalcDisplays::refresh(const calc::CalculatorState& s) {
 
 void CalcDisplays::refreshHistory(const calc::CalculatorState& s) {
     const auto& entries = s.history;
-    const QString last = entries.empty() ? QString() : qt(entries.back());
+    const QString last = entries.empty() ? QString() : qs(entries.back());
     const bool grown =
         entries.size() >= shownEntries_ && shownEntries_ > 0 &&
-        history->itemText(static_cast<int>(shownEntries_ - 1)) == qt(entries[shownEntries_ - 1]);
-    const QString first = entries.empty() ? QString() : qt(entries.front());
+        history->itemText(static_cast<int>(shownEntries_ - 1)) == qs(entries[shownEntries_ - 1]);
+    const QString first = entries.empty() ? QString() : qs(entries.front());
     if (entries.size() != shownEntries_ || last != shownLast_ ||
         (shownEntries_ > 0 && history->itemText(0) != first)) {
         if (!grown) {
@@ -117,11 +116,11 @@ void CalcDisplays::refreshHistory(const calc::CalculatorState& s) {
             shownEntries_ = 0;
         }
         for (std::size_t i = shownEntries_; i < entries.size(); ++i)
-            history->addItem(qt(entries[i]));
+            history->addItem(qs(entries[i]));
         shownEntries_ = entries.size();
         shownLast_ = last;
     }
-    history->setEditText(qt(s.historyText));
+    history->setEditText(qs(s.historyText));
     history->setVisible(s.historyVisible);
 }
 

@@ -19,6 +19,7 @@
 #include "app/calc/calc_help_replica.h"
 #include "app/calc/scientific_window.h"
 #include "app/info/help_window.h"
+#include "app/shell/qt_text.h"
 
 namespace numeralia::app {
 
@@ -26,8 +27,6 @@ using calc::HelpElement;
 using calc::HelpKind;
 
 namespace {
-
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 const char* kindWord(HelpKind kind) {
     switch (kind) {
@@ -187,7 +186,7 @@ QString CalcHelpWindow::text() const { return text1_->toPlainText(); }
 
 void CalcHelpWindow::explain(const HelpElement& element) {
     text1_->clear();
-    QString caption = qt(element.caption);
+    QString caption = qs(element.caption);
     if (element.kind == HelpKind::Key) {
         // The currency keys show the currency names.
         if (const auto* key = qobject_cast<QPushButton*>(replica_->widgetOf(element));
@@ -207,7 +206,7 @@ void CalcHelpWindow::findElements(const QString& query) {
     shownResults_ = calc::searchHelp(query.toStdString());
     for (const HelpElement& e : shownResults_) {
         results_->addItem(
-            QStringLiteral("%1   (%2)").arg(qt(e.caption), QString::fromUtf8(kindWord(e.kind))));
+            QStringLiteral("%1   (%2)").arg(qs(e.caption), QString::fromUtf8(kindWord(e.kind))));
     }
     const bool asked = !query.trimmed().isEmpty();
     results_->setVisible(asked);

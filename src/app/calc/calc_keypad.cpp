@@ -2,16 +2,13 @@
 
 #include <algorithm>
 
+#include "app/shell/qt_text.h"
 #include "core/calc/key_catalog.h"
 #include "core/calc/scientific_keys.h"
 
 namespace numeralia::app {
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* styleName(KeyStyle style) {
     switch (style) {
@@ -60,9 +57,9 @@ CalcKeypad::CalcKeypad(std::span<const KeySlot> layout, calc::CalculatorKind kin
     for (const KeySlot& slot : layout) {
         if (!calc::kindHasKey(kind, slot.id)) continue;
         const std::string_view caption = calc::shownCaption(kind, slot.id);  // π for "p"
-        auto* button = new QPushButton(qt(caption), parent);
-        button->setObjectName(qt(calc::keyInfo(slot.id).name));
-        button->setToolTip(qt(calc::keyToolTip(kind, slot.id)));
+        auto* button = new QPushButton(qs(caption), parent);
+        button->setObjectName(qs(calc::keyInfo(slot.id).name));
+        button->setToolTip(qs(calc::keyToolTip(kind, slot.id)));
         button->setProperty("keyStyle", styleName(slot.style));
         button->setAutoDefault(true);  // Enter on a focused key presses it
         button->setMinimumSize(54, 32);

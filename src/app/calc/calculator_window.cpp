@@ -20,8 +20,10 @@
 #include "app/calc/currency_key_caption.h"
 #include "app/calc/function_keypad.h"
 #include "app/calc/history_printing.h"
+#include "app/shell/about_logo.h"
 #include "app/shell/accessibility.h"
 #include "app/shell/context_menu.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "core/calc/scientific_keys.h"
 #include "core/calc/vat_currency.h"
@@ -32,10 +34,6 @@ using calc::CalculatorKind;
 using calc::KeyId;
 
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 WindowId windowOf(CalculatorKind kind) {
     return kind == CalculatorKind::Normal ? WindowId::Normal : WindowId::Scientific;
@@ -104,12 +102,9 @@ QFrame* CalculatorWindow::buildDisplayPanel(QHBoxLayout* smallDisplays,
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    auto* image1 = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(44, 44), panel);
-    image1->setObjectName("Image1");
-    image1->setToolTip(QStringLiteral("Acerca de..."));
-    connect(image1, &SvgPicture::clicked, this, [this] {
-        if (context_.windows.isRegistered(WindowId::About)) context_.windows.show(WindowId::About);
-    });
+    SvgPicture* image1 = aboutLogo(context_.windows, QStringLiteral("Image1"), QSize(44, 44),
+                                   QStringLiteral("Acerca de..."),
+                                   QStringLiteral(":/pictures/logo.svg"), panel);
 
     displays_->numero->setMinimumHeight(48);
     grid->addWidget(image1, 0, 0, Qt::AlignCenter);
@@ -243,7 +238,7 @@ void CalculatorWindow::refreshOnActivation() {
     const KeyId transits[] = {KeyId::transit1, KeyId::transit2, KeyId::transit3};
     for (int i = 0; i < 3; ++i) {
         if (QPushButton* key = keypad_->button(transits[i])) {
-            key->setToolTip(labels[i]->empty() ? qt(calc::keyToolTip(kind, transits[i]))
+            key->setToolTip(labels[i]->empty() ? qs(calc::keyToolTip(kind, transits[i]))
                                                : QString::fromStdString(*labels[i]));
             // A picture key: its name says which memory, its tool tip what the memory holds.
             setAccessibleTexts(key, QStringLiteral("Memoria de tránsito R%1").arg(i + 1),

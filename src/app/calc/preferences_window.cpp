@@ -13,15 +13,16 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/shell/qt_text.h"
+
 namespace numeralia::app {
 
 namespace {
 
-QString qt(const std::string& s) { return QString::fromStdString(s); }
 std::string std8(const QString& s) { return s.toStdString(); }
 
 void showText(QLineEdit* box, const std::string& text) {
-    const QString wanted = qt(text);
+    const QString wanted = qs(text);
     if (box->text() == wanted) return;  // keeps the cursor where the user left it
     const QSignalBlocker quiet(box);
     box->setText(wanted);
@@ -155,8 +156,8 @@ void PreferencesWindow::refresh() {
     showText(text1_, model_.text1());
     showText(text2_, model_.text2());
     showText(valor_, model_.valor());
-    label1_->setText(qt(model_.label1()));
-    label2_->setText(qt(model_.label2()));
+    label1_->setText(qs(model_.label1()));
+    label2_->setText(qs(model_.label2()));
     const QSignalBlocker quiet(check1_);
     check1_->setChecked(model_.soundChecked());
 }

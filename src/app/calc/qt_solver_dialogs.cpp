@@ -7,13 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/shell/qt_text.h"
+
 namespace numeralia::app {
 
 namespace {
-
-QString qt(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 std::string utf8(const QString& s) {
     const QByteArray bytes = s.toUtf8();
@@ -36,15 +34,15 @@ QDialogButtonBox* spanishButtons(QDialog* dialog) {
 
 ChoiceDialog::ChoiceDialog(const calc::ChoiceQuestion& question, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(qt(question.title));
+    setWindowTitle(qs(question.title));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(qt(question.prompt), this);
+    auto* prompt = new QLabel(qs(question.prompt), this);
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
     list_ = new QListWidget(this);
     list_->setObjectName("choices");
     for (std::size_t i = 0; i < question.choices.size(); ++i) {
-        list_->addItem(QStringLiteral("%1    %2").arg(i + 1).arg(qt(question.choices[i])));
+        list_->addItem(QStringLiteral("%1    %2").arg(i + 1).arg(qs(question.choices[i])));
     }
     list_->setCurrentRow(static_cast<int>(
         std::min(question.initial, question.choices.empty() ? 0 : question.choices.size() - 1)));
@@ -83,7 +81,7 @@ bool ChoiceDialog::eventFilter(QObject* watched, QEvent* event) {
 LinearSystemDialog::LinearSystemDialog(const std::string& title,
                                        const calc::LinearSystemForm& initial, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(qt(title));
+    setWindowTitle(qs(title));
     auto* layout = new QVBoxLayout(this);
 
     auto* sizeRow = new QHBoxLayout;
@@ -159,7 +157,7 @@ void LinearSystemDialog::showForm(const calc::LinearSystemForm& f) {
     for (int r = 0; r < n; ++r) {
         grid_->addWidget(new QLabel(QStringLiteral("Ec. %1").arg(r + 1), gridHolder_), r + 1, 0);
         for (int c = 0; c <= n; ++c) {
-            auto* edit = new QLineEdit(qt(f.cell(r, c)), gridHolder_);
+            auto* edit = new QLineEdit(qs(f.cell(r, c)), gridHolder_);
             edit->setObjectName(c == n ? QStringLiteral("K%1").arg(r + 1)
                                        : QStringLiteral("A%1_%2").arg(r + 1).arg(c + 1));
             edit->setPlaceholderText(QStringLiteral("0"));
@@ -188,7 +186,7 @@ void LinearSystemDialog::showForm(const calc::LinearSystemForm& f) {
 void LinearSystemDialog::accept() {
     const calc::LinearSystemForm typed = form();
     if (const auto bad = calc::firstBadField(typed)) {
-        problem_->setText(qt(calc::badFieldMessage(typed, *bad)));
+        problem_->setText(qs(calc::badFieldMessage(typed, *bad)));
         problem_->show();
         if (QLineEdit* edit = field(bad->row, bad->column)) {
             edit->setFocus();

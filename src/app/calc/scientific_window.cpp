@@ -126,9 +126,13 @@ void ScientificWindow::placeSolverPanel(QWidget* keys, QWidget* blueDisplay) {
 
 void ScientificWindow::refresh() {
     CalculatorWindow::refresh();
-    statistics_->refresh(model_.state().statistics);
+    // The data displays and the chart change only when the lists do, not on every digit.
+    if (shownStatistics_ != context_.state.statRevision) {
+        shownStatistics_ = context_.state.statRevision;
+        statistics_->refresh(model_.state().statistics);
+        if (chart_ && chart_->isVisible()) chart_->refresh();
+    }
     solvers_->refresh(model_.state());
-    if (chart_ && chart_->isVisible()) chart_->refresh();
 }
 
 void ScientificWindow::openStatistics() {

@@ -57,6 +57,7 @@ class ScientificWindow : public CalculatorWindow {
     StatisticsPanel* statistics_ = nullptr;
     QVBoxLayout* sideColumn_ = nullptr;
     StatisticsChartWindow* chart_ = nullptr;
+    unsigned shownStatistics_ = ~0u;  // the revision of the lists last shown
     SolverPanel* solvers_ = nullptr;
     std::unique_ptr<QtSolverDialogs> solverDialogs_;
 };

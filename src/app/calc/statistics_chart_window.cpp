@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/shell/qt_text.h"
 #include "core/calc/statistics_keys.h"
 #include "core/calc/statistics_report.h"
 #include "core/text/number_text.h"
@@ -28,8 +29,6 @@
 namespace numeralia::app {
 
 namespace {
-
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 QChart* newChart(const QString& title) {
     auto* chart = new QChart;
@@ -78,7 +77,7 @@ QChart* distribution(const QString& title, calc::StatData data, const QColor& co
     QStringList labels;
     std::vector<double> counts;
     for (const calc::HistogramClass& c : calc::histogram(data)) {
-        labels << qt(calc::classLabel(c));
+        labels << qs(calc::classLabel(c));
         counts.push_back(c.count);
     }
     return barChart(title + QStringLiteral(" (%1 datos)").arg(data.size()), labels, counts, colour);
@@ -87,14 +86,14 @@ QChart* distribution(const QString& title, calc::StatData data, const QColor& co
 QChart* withFrequencies(calc::StatData x, calc::StatData n) {
     const QString title = QStringLiteral("X con sus frecuencias (datos Y)");
     if (const calc::MathResult check = calc::weightedMean(x, n); !check.isValue()) {
-        QString reason = qt(check.message);
+        QString reason = qs(check.message);
         reason.remove(QStringLiteral("Error: "));
         return newChart(title + QStringLiteral(": ") + reason);
     }
     QStringList labels;
     std::vector<double> heights;
     for (std::size_t k = 0; k < x.size(); ++k) {
-        labels << qt(text::generalText(x[k]));
+        labels << qs(text::generalText(x[k]));
         heights.push_back(n[k]);
     }
     return barChart(title, labels, heights, QColor(0xe9, 0xc4, 0x6a));
@@ -115,7 +114,7 @@ QChart* pairs(calc::StatData x, calc::StatData y) {
     QString title = QStringLiteral("Pares (X, Y)");
     const auto line = x.size() == y.size() ? calc::chartLine(px, py) : std::nullopt;
     if (line) {
-        title += QStringLiteral(":   ") + qt(line->equation);
+        title += QStringLiteral(":   ") + qs(line->equation);
     } else if (x.size() != y.size()) {
         title += QStringLiteral(": los datos no coinciden (%1 X, %2 Y), sin recta de regresión")
                      .arg(x.size())

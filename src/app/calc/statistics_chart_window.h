@@ -2,7 +2,8 @@
 // "Gráfico-EST.": the charts of the statistics data. The distribution of the X data, the
 // distribution of the Y data (or X with its frequencies in the Y list, as the user chooses)
 // and the XY pairs with the regression line, its equation and r². The Scientific window
-// redraws it after every key while it is open; it can be saved as a PNG or SVG picture.
+// redraws it whenever the lists change while it is open; it can be saved as a PNG or SVG
+// picture.
 
 #include <QWidget>
 

@@ -8,6 +8,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "app/chem/bgr_colour.h"
+#include "app/shell/qt_text.h"
 #include "core/chem/element_search.h"
 
 namespace numeralia::app {
@@ -21,9 +22,8 @@ int layoutRow(int gridRow) { return gridRow < 7 ? gridRow + 1 : gridRow + 2; }
 
 ElementKey::ElementKey(int z, int side, QWidget* parent) : QAbstractButton(parent), z_(z), side_(side) {
     setObjectName(QStringLiteral("elemento%1").arg(z));
-    setText(QString::fromUtf8(chem::element(z).symbol.data(),
-                              static_cast<qsizetype>(chem::element(z).symbol.size())));
-    setToolTip(QString::fromStdString(chem::keyToolTip(z)));
+    setText(qs(chem::element(z).symbol));
+    setToolTip(qs(chem::keyToolTip(z)));
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(side, side);
     setAttribute(Qt::WA_Hover);
@@ -159,7 +159,7 @@ QWidget* makeElementLegend(int chipSide) {
                                      bgrColour(chem::keyFaceColour(face)).darker(150).name()));
         const std::string_view caption = chem::keyFaceCaption(face);
         row->addWidget(chip);
-        row->addWidget(new QLabel(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))));
+        row->addWidget(new QLabel(qs(caption)));
         row->addSpacing(chipSide / 2);
     }
     auto* italic = new QLabel(QStringLiteral("Cursiva: Artificiales"));

@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include "app/shell/about_logo.h"
 #include "app/shell/svg_picture.h"
 #include "core/chem/ionic_character.h"
 #include "app/shell/qt_text.h"
@@ -100,11 +101,7 @@ IonicCharacterWindow::IonicCharacterWindow(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("Ionic"));
     setWindowTitle(qs(chem::kIonicCaption));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/periodic_table.svg")));
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(40, 40));
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setToolTip(QStringLiteral("Acerca de..."));
-    logo->setCursor(Qt::PointingHandCursor);
-    connect(logo, &SvgPicture::clicked, this, [&context] { context.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context.windows, QStringLiteral("logo"), QSize(40, 40));
     auto* title = new QLabel(qs(chem::kIonicCaption));
     title->setStyleSheet(QStringLiteral("QLabel { font-size: 13pt; font-weight: bold; color: #1d3557; }"));
     auto* head = new QHBoxLayout;

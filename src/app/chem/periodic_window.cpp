@@ -16,6 +16,7 @@
 #include "app/chem/element_printout.h"
 #include "app/chem/element_sheet_view.h"
 #include "app/chem/molecular_weight_panel.h"
+#include "app/shell/about_logo.h"
 #include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
 
@@ -161,11 +162,7 @@ QWidget* PeriodicWindow::buildAboutStrip() {
     auto* strip = new QWidget;
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(40, 40));
-    logo->setObjectName(QStringLiteral("acercaDe"));
-    logo->setToolTip(QStringLiteral("Acerca de..."));
-    logo->setCursor(Qt::PointingHandCursor);
-    connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context_.windows, QStringLiteral("acercaDe"), QSize(40, 40));
     auto* hint = new QLabel(QStringLiteral(
         "Pulse un elemento para ver su ficha. Con el teclado: las flechas y Intro, o escriba su "
         "símbolo o el principio de su nombre (Fe, hierro, iron)."));

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/shell/about_logo.h"
 #include "app/shell/accessibility.h"
 #include "app/shell/context_menu.h"
 #include "app/shell/svg_picture.h"
@@ -64,12 +65,7 @@ ConverterWindow::ConverterWindow(AppContext& context, QWidget* parent)
     setStyleSheet(QString::fromUtf8(kStyle));
     buildMenus();
 
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(44, 44));
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setCursor(Qt::PointingHandCursor);
-    logo->setToolTip(QStringLiteral("Acerca de..."));
-    logo->setFocusPolicy(Qt::StrongFocus);
-    connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context_.windows, QStringLiteral("logo"), QSize(44, 44));
     magnitude_ = display("magnitud", nullptr);
     dimension_ = display("dimension", "Análisis Dimensional");
     dimension_->setAlignment(Qt::AlignCenter);

@@ -13,6 +13,8 @@
 
 #include "app/desk/alarm_time_dialog.h"
 #include "app/desk/system_clock.h"
+#include "app/shell/about_logo.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 
 namespace numeralia::app {
@@ -37,10 +39,6 @@ QPushButton#Command1 { padding: 5px 16px; font-weight: bold; }
 // reads the new second.
 constexpr int kTimerMarginMs = 3;
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 AlarmWindow::AlarmWindow(AppContext& context, const desk::Clock* clock,
@@ -60,11 +58,9 @@ AlarmWindow::AlarmWindow(AppContext& context, const desk::Clock* clock,
     model_ = std::make_unique<desk::AlarmModel>(context.state, context.sounds, *clock, *editor,
                                                 systemTimeFormats());
 
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/alarm.svg"), QSize(72, 72));
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setCursor(Qt::PointingHandCursor);
-    logo->setToolTip(QStringLiteral("Acerca de Numeralia"));
-    connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context_.windows, QStringLiteral("logo"), QSize(72, 72),
+                                 QStringLiteral("Acerca de Numeralia"),
+                                 QStringLiteral(":/pictures/alarm.svg"));
 
     auto* timeCaption = new QLabel(QStringLiteral("Hora Actual"));
     timeCaption->setObjectName(QStringLiteral("caption"));

@@ -6,18 +6,21 @@
 #include <algorithm>
 
 #include "app/shell/printing.h"
+#include "app/shell/qt_text.h"
+#include "core/lotto/bets.h"
 #include "core/lotto/combinations.h"
-#include "core/text/number_text.h"
 
 namespace numeralia::app {
 
 namespace {
 
-QString esc(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+QString esc(const std::string& text) { return qs(text).toHtmlEscaped(); }
 
+// Three columns of simple bets a page; two when a multiple bet is among them.
 int columnsFor(const std::vector<std::string>& bets) {
     const bool multiple = std::any_of(bets.begin(), bets.end(), [](const std::string& bet) {
-        return std::count(bet.begin(), bet.end(), ',') >= lotto::kSmallestBet;
+        const auto numbers = lotto::parseBet(bet);
+        return numbers && numbers->size() > static_cast<std::size_t>(lotto::kSmallestBet);
     });
     return multiple ? 2 : 3;
 }
@@ -32,8 +35,7 @@ QString lotteryPrintHtml(const std::vector<std::string>& bets) {
     html += QStringLiteral("<p style='color: #6b7785;'>%1 &nbsp;&middot;&nbsp; %2</p>")
                 .arg(bets.size() == 1 ? QStringLiteral("1 Apuesta Seleccionada")
                                       : QStringLiteral("%1 Apuestas Seleccionadas")
-                                            .arg(QString::fromStdString(text::formatPattern(
-                                                static_cast<double>(bets.size()), "###,###,##0"))),
+                                            .arg(qs(lotto::countText(static_cast<long long>(bets.size())))),
                      spanish.toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM 'de' yyyy")));
     const int columns = columnsFor(bets);
     const std::size_t perPage = static_cast<std::size_t>(kPrintedRowsPerPage * columns);

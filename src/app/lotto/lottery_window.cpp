@@ -18,9 +18,10 @@
 
 #include "app/lotto/lottery_grid.h"
 #include "app/lotto/lottery_printout.h"
+#include "app/shell/about_logo.h"
+#include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
 #include "app/shell/window_id.h"
-#include "core/text/number_text.h"
 
 namespace numeralia::app {
 
@@ -50,12 +51,6 @@ QLabel[hits="true"] { font-weight: bold; color: #1d3557; }
 QListWidget#apuestas { background: #fffdf7; border: 1px solid #c9a27e; }
 )";
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-QString countText(long long n) {
-    return qs(text::formatPattern(static_cast<double>(n), "###,###,##0"));
-}
-
 }  // namespace
 
 LotteryWindow::LotteryWindow(AppContext& context, QWidget* parent)
@@ -84,11 +79,7 @@ LotteryWindow::LotteryWindow(AppContext& context, QWidget* parent)
     gridOrList_->addWidget(grid_);
     gridOrList_->addWidget(list_);
 
-    auto* logo = new SvgPicture(QStringLiteral(":/pictures/logo.svg"), QSize(40, 40));
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setToolTip(QStringLiteral("Acerca de..."));
-    logo->setCursor(Qt::PointingHandCursor);
-    connect(logo, &SvgPicture::clicked, this, [this] { context_.windows.show(WindowId::About); });
+    SvgPicture* logo = aboutLogo(context_.windows, QStringLiteral("logo"), QSize(40, 40));
     speaker_ = new SvgPicture(QStringLiteral(":/pictures/sound_on.svg"), QSize(28, 28));
     speaker_->setObjectName(QStringLiteral("altavoz"));
     speaker_->setToolTip(QStringLiteral("Sonidos del Programa Activados"));
@@ -326,7 +317,7 @@ void LotteryWindow::refresh() {
         progress_->setRange(0, scaled ? 1'000'000 : static_cast<int>(maximum));
         progress_->setValue(scaled ? static_cast<int>(static_cast<double>(value) / static_cast<double>(maximum) * 1e6)
                                    : static_cast<int>(value));
-        progress_->setFormat(QStringLiteral("%1 de %2 Apuestas").arg(countText(value), countText(maximum)));
+        progress_->setFormat(qs(model_.progressText()));
     }
 }
 

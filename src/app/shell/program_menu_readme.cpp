@@ -1,5 +1,6 @@
 #include "app/shell/program_menu_readme.h"
 
+#include "app/shell/qt_text.h"
 #include "core/text/pasted_number.h"
 
 namespace numeralia::app {
@@ -74,9 +75,7 @@ de menú) ofrece «Copiar filas» y «Copiar tabla», y el de cada resultado, «
 <p>Con el paquete, instale el nuevo sobre el anterior: las preferencias de cada usuario se
 conservan. Con la carpeta copiada, sustituya el ejecutable y los sonidos y conserve el archivo
 <tt>pref</tt>. Pulse sobre el logotipo para ver la versión que tiene instalada.</p>
-)").arg(QString::fromUtf8(text::pasteRuleHelp().data(),
-                             static_cast<qsizetype>(text::pasteRuleHelp().size()))
-                .toHtmlEscaped());
+)").arg(qs(text::pasteRuleHelp()).toHtmlEscaped());
 }
 
 }  // namespace numeralia::app

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/shell/about_logo.h"
 #include "app/shell/accessibility.h"
 #include "app/shell/local_file_encoding.h"
 #include "app/shell/program_menu_readme.h"
@@ -60,12 +61,8 @@ ProgramMenuWindow::ProgramMenuWindow(AppContext& context, const ProgramFolders& 
 
     // Header: the logo (Image6, opens the About window), the name and a decorative strip.
     auto* header = new TitleBand;
-    image6_ = new SvgPicture(":/pictures/logo.svg", QSize(64, 64));
-    image6_->setObjectName("Image6");
-    image6_->setCursor(Qt::PointingHandCursor);
-    image6_->setFocusPolicy(Qt::StrongFocus);  // reached with Tab, pressed with Space or Enter
-    setAccessibleTexts(image6_, QStringLiteral("Acerca de Numeralia"));
-    connect(image6_, &SvgPicture::clicked, this, [this] { open(MenuTarget::About); });
+    image6_ = aboutLogo(context_.windows, QStringLiteral("Image6"), QSize(64, 64),
+                        QStringLiteral("Acerca de Numeralia"));
     auto* title = label("NUMERALIA", 22, true, Qt::white);
     QFont spaced = title->font();
     spaced.setLetterSpacing(QFont::AbsoluteSpacing, 3);

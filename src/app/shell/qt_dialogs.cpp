@@ -5,14 +5,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/shell/qt_text.h"
+
 namespace numeralia::app {
 
 namespace {
 
-QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 void message(QMessageBox::Icon icon, const std::string& title, const std::string& text) {
-    QMessageBox box(icon, fromUtf8(title), fromUtf8(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, qs(title), qs(text), QMessageBox::Ok, QApplication::activeWindow());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     box.exec();
 }
@@ -32,7 +32,7 @@ void QtDialogs::error(const std::string& title, const std::string& text) {
 }
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, fromUtf8(title), fromUtf8(text),
+    QMessageBox box(QMessageBox::Question, qs(title), qs(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
@@ -43,9 +43,9 @@ bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
 std::optional<std::string> QtDialogs::askText(const std::string& title, const std::string& prompt,
                                               const std::string& initial) {
     QInputDialog box(QApplication::activeWindow());
-    box.setWindowTitle(fromUtf8(title));
-    box.setLabelText(fromUtf8(prompt));
-    box.setTextValue(fromUtf8(initial));
+    box.setWindowTitle(qs(title));
+    box.setLabelText(qs(prompt));
+    box.setTextValue(qs(initial));
     box.setOkButtonText(QStringLiteral("Aceptar"));
     box.setCancelButtonText(QStringLiteral("Cancelar"));
     if (box.exec() != QDialog::Accepted) return std::nullopt;

@@ -6,13 +6,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app/shell/qt_text.h"
+
 namespace numeralia::app {
 
 namespace {
-
-QString fromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The folder the next dialog starts in: the user's documents at first, then wherever the
 // last dialog of the program ended.
@@ -28,15 +26,15 @@ QString& lastFolder() {
 QString filterFor(const std::string& description, const std::string& extensions) {
     // Both cases, so "datos.dat" written elsewhere shows beside "DATOS.DAT".
     QStringList patterns;
-    for (const QString& ext : fromUtf8(extensions).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& ext : qs(extensions).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         patterns << QStringLiteral("*.") + ext.toLower() << QStringLiteral("*.") + ext.toUpper();
     return QStringLiteral("%1 (%2);;Todos los archivos (*)")
-        .arg(fromUtf8(description), patterns.join(QLatin1Char(' ')));
+        .arg(qs(description), patterns.join(QLatin1Char(' ')));
 }
 
 // The first of the extensions: the one a name typed without any gets.
 QString defaultSuffix(const std::string& extensions) {
-    return fromUtf8(extensions).section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    return qs(extensions).section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
 }
 
 std::optional<std::string> chosen(const QString& path) {
@@ -51,14 +49,14 @@ std::optional<std::string> chosen(const QString& path) {
 std::optional<std::string> QtFileDialogs::openFile(const std::string& title,
                                                    const std::string& description,
                                                    const std::string& extension) {
-    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), fromUtf8(title),
+    return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), qs(title),
                                                lastFolder(), filterFor(description, extension)));
 }
 
 std::optional<std::string> QtFileDialogs::saveFile(const std::string& title,
                                                    const std::string& description,
                                                    const std::string& extension) {
-    QFileDialog dialog(QApplication::activeWindow(), fromUtf8(title), lastFolder(),
+    QFileDialog dialog(QApplication::activeWindow(), qs(title), lastFolder(),
                        filterFor(description, extension));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -137,6 +137,7 @@ void replaceStatistics(CalculatorModel& m, std::vector<double> x, std::vector<do
     shared.statCountY = static_cast<std::int16_t>(y.size());
     shared.statDataX = std::move(x);
     shared.statDataY = std::move(y);
+    ++shared.statRevision;
     rebuildStatistics(m.mutableState().statistics, shared);
 }
 
@@ -156,6 +157,7 @@ void statEntryKey(CalculatorModel& m, StatList list) {
         l.sum += value;
         l.sumOfSquares += value * value;
         l.lines.push_back(statLine(k, value));
+        ++m.sharedState().statRevision;
         s.result = s.numero;
         m.setDisplay("0");
     });
@@ -192,6 +194,7 @@ void statDeleteKey(CalculatorModel& m) {
         shown.num = std::to_string(static_cast<int>(counted) - 1);
         refillLines(shown.dataX, statDataX(m.shared()));
         refillLines(shown.dataY, statDataY(m.shared()));
+        ++m.sharedState().statRevision;
         s.result = s.numero;
         m.setDisplay("0");
     });
@@ -208,6 +211,7 @@ void statClearKey(CalculatorModel& m) {
     shared.statDataY.clear();
     shared.statCountX = 0;
     shared.statCountY = 0;
+    ++shared.statRevision;
     s.statistics = StatisticsDisplays{};
     s.statistics.num = "0";
 }

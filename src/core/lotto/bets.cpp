@@ -7,6 +7,10 @@
 
 namespace numeralia::lotto {
 
+std::string countText(long long n) {
+    return text::formatPattern(static_cast<double>(n), "###,###,##0");
+}
+
 std::string composeBetText(const std::vector<int>& numbers) {
     std::string text;
     text.reserve(numbers.size() * 5);

@@ -12,6 +12,10 @@ namespace numeralia::lotto {
 // The most bets the list keeps; storing one more clears it.
 inline constexpr int kStoreLimit = 500;
 
+// A count of bets as the window, the printout and the reports write it: thousands grouped
+// with points ("13.983.816").
+std::string countText(long long n);
+
 // The bet text of the given numbers, which must be in ascending order.
 std::string composeBetText(const std::vector<int>& numbers);
 

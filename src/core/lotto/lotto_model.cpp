@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/lotto/bets.h"
 #include "core/lotto/bets_file.h"
 #include "core/shell/file_path.h"
 #include "core/shell/sounds.h"
@@ -311,6 +312,10 @@ void LottoModel::freeCells() {
 void LottoModel::soundCue(int cue) {
     state_.soundCue = static_cast<std::int16_t>(cue);
     playCueSound(state_, sounds_);
+}
+
+std::string LottoModel::progressText() const {
+    return countText(progressValue_) + " de " + countText(progressMaximum_) + " Apuestas";
 }
 
 }  // namespace numeralia::lotto

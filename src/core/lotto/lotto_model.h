@@ -62,6 +62,8 @@ class LottoModel {
     bool running() const { return running_; }
     long long progressMaximum() const { return progressMaximum_; }
     long long progressValue() const { return progressValue_; }
+    // The text on the bar: "1.234 de 1.000.000 Apuestas".
+    std::string progressText() const;
     // The last simulated draw and how the stored bets did.
     const std::optional<Draw>& lastDraw() const { return lastDraw_; }
     const DrawOutcome& lastOutcome() const { return lastOutcome_; }

@@ -8,14 +8,6 @@
 
 namespace numeralia::lotto {
 
-namespace {
-
-std::string countText(long long n) {
-    return text::formatPattern(static_cast<double>(n), "###,###,##0");
-}
-
-}  // namespace
-
 int randomNumber(RandomSource& random) {
     const int x = static_cast<int>(random.draw() * kNumbers) + 1;
     return std::clamp(x, 1, kNumbers);

@@ -76,6 +76,7 @@ void loadSettings(SharedState& state, const FolderReport& folders, SoundPlayer& 
     }
     state.statCountX = 0;
     state.statCountY = 0;
+    ++state.statRevision;
     playWave(state, sounds, kStartSound, false);
 }
 

@@ -41,6 +41,9 @@ struct SharedState {
     std::int16_t soundCue = 0;
     std::int16_t statCountX = 0, statCountY = 0;
     std::vector<double> statDataX, statDataY;
+    // Changes whenever the statistics lists may have changed (an entry, a deletion, a
+    // clearing, a data file read), so that what shows them redraws only then.
+    unsigned statRevision = 0;
 };
 
 }  // namespace numeralia
