@@ -33,7 +33,42 @@ struct AllWindows {
         });
     }
 
-    // Opens every registered window in turn, hands it to visit, and closes it again.
+    // The windows a window opens from its menus without the registry, handed to visit
+    // under the name of the window that opens them.
+    static void visitSubWindows(app::WindowId id, QWidget* window,
+                                const std::function<void(app::WindowId, QWidget*)>& visit) {
+        static const std::pair<app::WindowId, const char*> kEntries[] = {
+            {app::WindowId::Scientific, "Gráfico-EST."},
+            {app::WindowId::Periodic, "Espectro de la Luz"},
+            {app::WindowId::Periodic, "Series Electroquímicas"},
+        };
+        for (const auto& [owner, entry] : kEntries) {
+            if (owner != id) continue;
+            const QString text = QString::fromUtf8(entry);
+            QAction* action = findAction(window, text);
+            QVERIFY2(action != nullptr, qPrintable(text));
+            const auto shown = [window] {
+                QList<QWidget*> out;
+                for (QWidget* w : window->findChildren<QWidget*>())
+                    if (w->isWindow() && w->isVisible()) out << w;
+                return out;
+            };
+            const QList<QWidget*> before = shown();
+            action->trigger();
+            QCoreApplication::processEvents();
+            QWidget* opened = nullptr;
+            for (QWidget* w : shown())
+                if (!before.contains(w)) opened = w;
+            QVERIFY2(opened != nullptr && opened != window && QTest::qWaitForWindowExposed(opened),
+                     qPrintable(text));
+            QCoreApplication::processEvents();
+            visit(id, opened);
+            opened->close();
+        }
+    }
+
+    // Opens every registered window in turn, hands it to visit (with the windows it opens
+    // from its menus), and closes it again.
     void forEach(const std::function<void(app::WindowId, QWidget*)>& visit) {
         covered.clear();
         for (int i = 0; i < app::kWindowCount; ++i) {
@@ -48,6 +83,7 @@ struct AllWindows {
             QCoreApplication::processEvents();
             covered << QString::fromLatin1(windowName(id));
             visit(id, window);
+            visitSubWindows(id, window, visit);
             p.closeWindows();
         }
         qInfo("windows covered: %s", qPrintable(covered.join(QStringLiteral(", "))));

@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "app/shell/qt_text.h"
+#include "app/shell/accessibility.h"
 #include "core/calc/statistics_keys.h"
 #include "core/calc/statistics_report.h"
 #include "core/text/number_text.h"
@@ -170,6 +171,7 @@ StatisticsChartWindow::StatisticsChartWindow(AppContext& context, QWidget* paren
     top->addWidget(new QLabel(QStringLiteral("Segundo gráfico:"), this));
     second_ = new QComboBox(this);
     second_->setObjectName("secondChart");
+    setAccessibleTexts(second_, QStringLiteral("Segundo gráfico"));
     second_->addItems({QStringLiteral("Distribución de los datos Y"),
                        QStringLiteral("X con sus frecuencias (datos Y)")});
     connect(second_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });

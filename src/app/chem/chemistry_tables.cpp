@@ -15,6 +15,7 @@
 #include "core/chem/light_spectrum.h"
 #include "core/chem/reduction_potentials.h"
 #include "app/shell/qt_text.h"
+#include "app/shell/accessibility.h"
 
 namespace numeralia::app {
 
@@ -213,6 +214,7 @@ SeriesWindow::SeriesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     const auto series = chem::reductionPotentials();
     auto* table = new QTableWidget(static_cast<int>(series.size()), 3);
     table->setObjectName(QStringLiteral("serie"));
+    setAccessibleTexts(table, QStringLiteral("Potenciales normales de reducción"));
     table->setHorizontalHeaderLabels({QStringLiteral("Par"), QStringLiteral("Semirreacción de reducción"),
                                       QStringLiteral("E° (V)")});
     table->verticalHeader()->hide();
