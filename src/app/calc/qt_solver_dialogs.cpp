@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/shell/qt_text.h"
+#include "app/shell/window_rules.h"
 
 namespace numeralia::app {
 
@@ -201,6 +202,7 @@ void LinearSystemDialog::accept() {
 
 std::optional<std::size_t> QtSolverDialogs::askChoice(const calc::ChoiceQuestion& question) {
     ChoiceDialog dialog(question, parent_);
+    prepareWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0) return std::nullopt;
     return static_cast<std::size_t>(dialog.chosen());
 }
@@ -208,6 +210,7 @@ std::optional<std::size_t> QtSolverDialogs::askChoice(const calc::ChoiceQuestion
 std::optional<calc::LinearSystemForm> QtSolverDialogs::askLinearSystem(
     const std::string& title, const calc::LinearSystemForm& initial) {
     LinearSystemDialog dialog(title, initial, parent_);
+    prepareWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.form();
 }

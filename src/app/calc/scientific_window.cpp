@@ -14,6 +14,7 @@
 #include "app/calc/statistics_chart_window.h"
 #include "app/calc/statistics_panel.h"
 #include "app/calc/statistics_printing.h"
+#include "app/shell/window_rules.h"
 #include "core/calc/statistics_menu.h"
 
 namespace numeralia::app {
@@ -144,7 +145,10 @@ void ScientificWindow::saveStatistics() {
 }
 
 void ScientificWindow::showChart() {
-    if (!chart_) chart_ = new StatisticsChartWindow(context_, this);
+    if (!chart_) {
+        chart_ = new StatisticsChartWindow(context_, this);
+        prepareWindow(chart_);
+    }
     chart_->refresh();
     chart_->show();
     chart_->raise();

@@ -19,6 +19,7 @@
 #include "app/shell/about_logo.h"
 #include "app/shell/printing.h"
 #include "app/shell/svg_picture.h"
+#include "app/shell/window_rules.h"
 
 namespace numeralia::app {
 
@@ -200,7 +201,10 @@ void PeriodicWindow::refresh() {
 template <typename Window>
 void PeriodicWindow::showOwnWindow(QPointer<Window>& window) {
     // Companion windows of this one: made on first use, closed with it.
-    if (window == nullptr) window = new Window(this);
+    if (window == nullptr) {
+        window = new Window(this);
+        prepareWindow(window);
+    }
     window->show();
     window->raise();
     window->activateWindow();

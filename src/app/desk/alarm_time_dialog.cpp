@@ -1,4 +1,5 @@
 #include "app/desk/alarm_time_dialog.h"
+#include "app/shell/window_rules.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -77,6 +78,7 @@ desk::AlarmTimeAnswer AlarmTimeDialog::answer() const {
 desk::AlarmTimeAnswer DialogTimeEditor::askAlarmTime(desk::WallTime initial, bool offerClear) {
     // On the heap: the window that owns it may go while it is open.
     QPointer<AlarmTimeDialog> dialog = new AlarmTimeDialog(initial, offerClear, parent_);
+    prepareWindow(dialog);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (!dialog) return {};
     const desk::AlarmTimeAnswer answer = accepted ? dialog->answer() : desk::AlarmTimeAnswer{};

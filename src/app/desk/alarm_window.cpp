@@ -16,6 +16,7 @@
 #include "app/shell/about_logo.h"
 #include "app/shell/qt_text.h"
 #include "app/shell/svg_picture.h"
+#include "app/shell/window_rules.h"
 
 namespace numeralia::app {
 
@@ -183,6 +184,7 @@ void AlarmWindow::showRingBox() {
         stop->setObjectName(QStringLiteral("parar"));
         box->setDefaultButton(stop);
         box->setEscapeButton(stop);
+        prepareWindow(box);
         // Clicked, or closed with Escape or its close box: the ringing ends either way.
         connect(box, &QMessageBox::buttonClicked, this, [this, snooze](QAbstractButton* button) {
             if (button == snooze) {
