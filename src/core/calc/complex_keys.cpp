@@ -109,7 +109,6 @@ void blueDisplayClearKey(CalculatorModel& m) {
     v.blue.visible = false;
     abandonEntries(v);
     m.setDisplay("0");
-    m.focusEquals();
 }
 
 }  // namespace numeralia::calc

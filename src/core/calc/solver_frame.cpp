@@ -49,6 +49,7 @@ void checkWholeOperand(std::string_view display, double value) {
     }
 }
 
-void reservedKey(CalculatorModel& m) { m.focusEquals(); }
+// Nothing to do: press() hands the focus back to "=" after every key.
+void reservedKey(CalculatorModel&) {}
 
 }  // namespace numeralia::calc

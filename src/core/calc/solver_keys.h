@@ -41,7 +41,7 @@ void magneticMomentKey(CalculatorModel& m);
 void linearSystemKey(CalculatorModel& m);
 void temperatureKey(CalculatorModel& m);
 
-// The two "Res" keys: only the focus goes back to "=".
+// The two "Res" keys: they do nothing (press() hands the focus back to "=", as for every key).
 void reservedKey(CalculatorModel& m);
 
 // ---- Shared by the tool keys (solver_frame.cpp) ----

@@ -159,7 +159,6 @@ void statEntryKey(CalculatorModel& m, StatList list) {
         s.result = s.numero;
         m.setDisplay("0");
     });
-    m.focusEquals();
 }
 
 void statSumKey(CalculatorModel& m, StatList list) {
