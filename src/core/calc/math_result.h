@@ -44,13 +44,14 @@ inline constexpr const char* divisionByZero = "Error: División por cero";
 inline constexpr const char* invalidEntry = "Error: Entrada no válida";
 inline constexpr const char* angleBelow360 = "Error: Angulo inferior a 360°";
 inline constexpr const char* notWhole = "Error: Número no entero";
+// Lists of unequal length: the statistics keys and "intp".
+inline constexpr const char* dataMismatch = "Error: los datos no coinciden";
 // Equation solvers and number tools.
 inline constexpr const char* nAboveM = "Error: n mayor que m";
 inline constexpr const char* notAnEquation = "Error: a y b no pueden ser nulos a la vez";
 inline constexpr const char* belowTwo = "Error: Número menor que 2";
 inline constexpr const char* singularSystem = "Error: Sistema sin solución única";
 inline constexpr const char* badCoefficient = "Error: Coeficiente no válido";
-inline constexpr const char* dataMismatch = "Error: los datos no coinciden";
 inline constexpr const char* tooFewPoints = "Error: Se necesitan al menos 2 puntos";
 inline constexpr const char* repeatedX = "Error: Valores de X repetidos";
 inline constexpr const char* electronCount = "Error: n entero de 0 a 7";
