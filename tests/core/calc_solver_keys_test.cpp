@@ -108,17 +108,15 @@ TEST(CalcComplexKeys, StepLabelAngleModeAndFailureState) {
     EXPECT_EQ(s.history[s.history.size() - 2], std::string(18, ' ') + "Compl.");
     EXPECT_EQ(s.history.back(), "0");
 
-    // A failure at the second press keeps x and the step as they were, y stays unset.
+    // A failure at the second press keeps x and the step as they were.
     calc.run("1 # 2 (x,y)");
     EXPECT_EQ(s.errorKind, kErrorShown);
     EXPECT_EQ(s.solver.complexStep, 1);
     EXPECT_EQ(s.solver.complexX, "1");
-    EXPECT_FALSE(s.solver.complexY);
 
     calc.run("2 (x,y)");
     EXPECT_EQ(s.solver.complexStep, 0);
-    EXPECT_FALSE(s.solver.complexX || s.solver.complexY || s.solver.complexModulus ||
-                 s.solver.complexAngle);
+    EXPECT_FALSE(s.solver.complexX || s.solver.complexModulus);
 
     // "C" of the blue display: no label, no history entry, main display "0".
     const std::size_t entries = calc.run("7").history.size();

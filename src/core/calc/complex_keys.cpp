@@ -2,11 +2,12 @@
 // modulus and the angle, "m,Ø" takes the modulus and the angle (in degrees) and writes x
 // and y, each in two presses; and "C" beside the blue display.
 //
-// The two keys share complexStep and the four values, but each decides between its first
-// and second press by its own operand only ("(x,y)" by complexX, "m,Ø" by complexModulus);
-// complexStep only decides whether the blue display is emptied first. An operand is stored
-// as the display's text, and only once that text reads as a number: a press that fails
-// stores nothing, so the values and complexStep stay as they were before it.
+// The two keys share complexStep, but each decides between its first and second press by
+// its own first operand only ("(x,y)" by complexX, "m,Ø" by complexModulus); complexStep
+// only decides whether the blue display is emptied first. A first operand is stored as the
+// display's text, and only once that text reads as a number; the second is read from the
+// display and completes the conversion at once. A press that fails stores nothing, so the
+// operands and complexStep stay as they were before it.
 
 #include <cmath>
 
@@ -46,17 +47,16 @@ void rectangularPress(CalculatorModel& m, SolverState& v) {
         v.complexStep = 1;
         return;
     }
-    const bool typedY = !v.complexY;
-    const std::string yText = typedY ? operandText(m) : *v.complexY;
+    const std::string yText = operandText(m);
     const double x = CalculatorModel::readNumber(*v.complexX);
     const double y = CalculatorModel::readNumber(yText);
     const double modulus = CalculatorModel::checked(std::hypot(x, y));
     const double angle = CalculatorModel::checked(angleDegrees(x, y));
-    if (typedY) v.blue.rectangular.push_back("y = " + yText + " i");
+    v.blue.rectangular.push_back("y = " + yText + " i");
     v.blue.polar.push_back("m = " + fixed(modulus));
     if (x > 0 && y < 0) v.blue.polar.push_back("Ø = " + fixed(angle + 360.0) + " °");
     v.blue.polar.push_back("Ø = " + fixed(angle) + " °");
-    abandonEntries(v);  // the conversion is complete: all four values unset
+    abandonEntries(v);  // the conversion is complete: both first operands unset
 }
 
 void polarPress(CalculatorModel& m, SolverState& v) {
@@ -66,14 +66,13 @@ void polarPress(CalculatorModel& m, SolverState& v) {
         v.complexStep = 1;
         return;
     }
-    const bool typedAngle = !v.complexAngle;
-    const std::string angleText = typedAngle ? operandText(m) : *v.complexAngle;
+    const std::string angleText = operandText(m);
     const double modulus = CalculatorModel::readNumber(*v.complexModulus);
     const double radians =
         CalculatorModel::checked(CalculatorModel::readNumber(angleText) * calculatorPi() / 180.0);
     const double x = CalculatorModel::checked(modulus * std::cos(radians));
     const double y = CalculatorModel::checked(modulus * std::sin(radians));
-    if (typedAngle) v.blue.polar.push_back("Ø = " + angleText + " °");
+    v.blue.polar.push_back("Ø = " + angleText + " °");
     v.blue.rectangular.push_back("x = " + fixed(x));
     v.blue.rectangular.push_back("y = " + fixed(y) + " i");
     abandonEntries(v);

@@ -12,9 +12,7 @@ namespace numeralia::calc {
 void abandonEntries(SolverState& s) {
     s.complexStep = 0;
     s.complexX.reset();
-    s.complexY.reset();
     s.complexModulus.reset();
-    s.complexAngle.reset();
     s.entry = SolverEntry::None;
     s.operands.clear();
 }
