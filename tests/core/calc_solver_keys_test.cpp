@@ -83,8 +83,10 @@ TEST(CalcComplexKeys, ConversionsInBothDirections) {
         // the next number typed completes the conversion.
         {"1 (x,y) 1 # 2 (x,y)", {"x = 1"}, {}, kCritical},
         {"1 (x,y) 1 # 2 (x,y) 2 (x,y)", {"x = 1", "y = 2 i"}, q1},
-        {"1 # 2 (x,y)", {}, {}, kCritical},
         {"1 m,Ø 1 # 2 m,Ø 45 m,Ø", unitX, unitM},
+        // A failed first press of a new cycle leaves the last one's lines.
+        {"1 (x,y) 2 (x,y) 1 # 2 (x,y)", {"x = 1", "y = 2 i"}, q1, kCritical},
+        {"1 m,Ø 45 m,Ø 1 # 2 m,Ø", unitX, unitM, kCritical},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -178,6 +180,12 @@ TEST(CalcEntryTools, QuadraticAndDivisionPressByPress) {
          {"m = 5,00000000", "Ø = 53,13010235 °"}},
         {"2 abc blueDisplayClear 1 abc", Abc, {"a = 1"}, {}},
         {"6 Div blueDisplayClear 5 Div", Div, {"Dividendo = 5"}, {}},
+        // A failed first press of the complex conversion ends nothing and shows nothing.
+        {"1 # 2 (x,y)", None, {}, {}, kCritical},
+        {"2 abc 1 # 2 (x,y) 5 abc 3 ± abc", Abc, {"a = 2", "b = 5", "c = -3"},
+         {"x1 = 0,5", "x2 = -3"}},
+        {"7 Div 1 # 2 m,Ø 2 Div", Div, {"Dividendo = 7", "Divisor = 2"},
+         {"Cociente = 3", "Resto = 1"}},
     };
     // clang-format on
     for (const Row& row : rows) {
