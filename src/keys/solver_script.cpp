@@ -145,10 +145,12 @@ void SolverScript::writeState(const calc::CalculatorState& state, JsonObject& js
     blue.textArray("polar", v.blue.polar);
     json.raw("blueDisplay", blue.str());
     json.integer("complexStep", v.complexStep);
+    // The second operands of the conversion are never stored: "complexY" and "complexAngle"
+    // stay in the state, always null, so that scripts reading it keep their keys.
     json.optionalText("complexX", v.complexX);
-    json.optionalText("complexY", v.complexY);
+    json.null("complexY");
     json.optionalText("complexModulus", v.complexModulus);
-    json.optionalText("complexAngle", v.complexAngle);
+    json.null("complexAngle");
     json.text("solverEntry", entryName(v.entry));
     std::string operands = "[";
     for (std::size_t i = 0; i < v.operands.size(); ++i)

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -69,6 +71,32 @@ TEST(CalcNumberBase, HexadecimalReadAsDecimal) {
     }
     const std::pair<char, int> digits[] = {{'A', 10}, {'F', 15}, {'G', -1}, {'a', -1}};
     for (const auto& [c, value] : digits) EXPECT_EQ(hexDigitValue(c), value) << c;
+}
+
+TEST(CalcNumberBase, WholeNumbersFromDigitsUpTo2To53) {
+    constexpr std::uint64_t top = std::uint64_t{1} << 53;
+    const std::string zeros53(53, '0');
+    struct Row {
+        std::string digits;
+        int base;
+        std::optional<std::uint64_t> expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"", 10, 0}, {"0", 2, 0}, {"101", 2, 5}, {"777", 8, 511}, {"1f", 16, 31}, {"1F", 16, 31},
+        {"9007199254740992", 10, top}, {"0009007199254740992", 10, top},
+        {"9007199254740993", 10, std::nullopt}, {"99999999999999999999999", 10, std::nullopt},
+        {"20000000000000", 16, top}, {"20000000000001", 16, std::nullopt},
+        {"FFFFFFFFFFFFFFFFFFFF", 16, std::nullopt},  // would wrap around 2^64 unchecked
+        {"1" + zeros53, 2, top}, {"1" + zeros53.substr(1) + "1", 2, std::nullopt},
+        // A character that is no digit of the base.
+        {"2", 2, std::nullopt}, {"8", 8, std::nullopt}, {"A", 10, std::nullopt},
+        {"g", 16, std::nullopt}, {"-1", 10, std::nullopt}, {"1 ", 10, std::nullopt},
+        {"1,5", 10, std::nullopt},
+    };
+    // clang-format on
+    for (const Row& r : rows)
+        EXPECT_EQ(wholeFromDigits(r.digits, r.base), r.expected) << r.digits << " base " << r.base;
 }
 
 // Every whole number written in hexadecimal reads back to itself.

@@ -83,8 +83,10 @@ TEST(CalcComplexKeys, ConversionsInBothDirections) {
         // the next number typed completes the conversion.
         {"1 (x,y) 1 # 2 (x,y)", {"x = 1"}, {}, kCritical},
         {"1 (x,y) 1 # 2 (x,y) 2 (x,y)", {"x = 1", "y = 2 i"}, q1},
-        {"1 # 2 (x,y)", {}, {}, kCritical},
         {"1 m,Ø 1 # 2 m,Ø 45 m,Ø", unitX, unitM},
+        // A failed first press of a new cycle leaves the last one's lines.
+        {"1 (x,y) 2 (x,y) 1 # 2 (x,y)", {"x = 1", "y = 2 i"}, q1, kCritical},
+        {"1 m,Ø 45 m,Ø 1 # 2 m,Ø", unitX, unitM, kCritical},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -108,17 +110,15 @@ TEST(CalcComplexKeys, StepLabelAngleModeAndFailureState) {
     EXPECT_EQ(s.history[s.history.size() - 2], std::string(18, ' ') + "Compl.");
     EXPECT_EQ(s.history.back(), "0");
 
-    // A failure at the second press keeps x and the step as they were, y stays unset.
+    // A failure at the second press keeps x and the step as they were.
     calc.run("1 # 2 (x,y)");
     EXPECT_EQ(s.errorKind, kErrorShown);
     EXPECT_EQ(s.solver.complexStep, 1);
     EXPECT_EQ(s.solver.complexX, "1");
-    EXPECT_FALSE(s.solver.complexY);
 
     calc.run("2 (x,y)");
     EXPECT_EQ(s.solver.complexStep, 0);
-    EXPECT_FALSE(s.solver.complexX || s.solver.complexY || s.solver.complexModulus ||
-                 s.solver.complexAngle);
+    EXPECT_FALSE(s.solver.complexX || s.solver.complexModulus);
 
     // "C" of the blue display: no label, no history entry, main display "0".
     const std::size_t entries = calc.run("7").history.size();
@@ -180,6 +180,12 @@ TEST(CalcEntryTools, QuadraticAndDivisionPressByPress) {
          {"m = 5,00000000", "Ø = 53,13010235 °"}},
         {"2 abc blueDisplayClear 1 abc", Abc, {"a = 1"}, {}},
         {"6 Div blueDisplayClear 5 Div", Div, {"Dividendo = 5"}, {}},
+        // A failed first press of the complex conversion ends nothing and shows nothing.
+        {"1 # 2 (x,y)", None, {}, {}, kCritical},
+        {"2 abc 1 # 2 (x,y) 5 abc 3 ± abc", Abc, {"a = 2", "b = 5", "c = -3"},
+         {"x1 = 0,5", "x2 = -3"}},
+        {"7 Div 1 # 2 m,Ø 2 Div", Div, {"Dividendo = 7", "Divisor = 2"},
+         {"Cociente = 3", "Resto = 1"}},
     };
     // clang-format on
     for (const Row& row : rows) {

@@ -251,6 +251,32 @@ TEST(Statistics, DeletingTheOnlyEntryResetsTheSumsExactly) {
     EXPECT_EQ(s.statistics.num, "0");
 }
 
+TEST(Statistics, CountIsTheLongerListUpToItsCount) {
+    struct Row {
+        std::vector<double> x;
+        std::int16_t countX;
+        std::vector<double> y;
+        std::int16_t countY;
+        std::size_t expected;
+    };
+    const Row rows[] = {
+        {{}, 0, {}, 0, 0},
+        {{1, 2, 3}, 3, {5}, 1, 3},
+        {{1}, 1, {5, 6}, 2, 2},
+        // Values left past a list's count are no entries.
+        {{1, 2, 3}, 1, {}, 0, 1},
+        {{1, 2}, 2, {7, 8, 9}, 1, 2},
+    };
+    for (const Row& r : rows) {
+        SharedState shared;
+        shared.statDataX = r.x;
+        shared.statCountX = r.countX;
+        shared.statDataY = r.y;
+        shared.statCountY = r.countY;
+        EXPECT_EQ(statCount(shared), r.expected) << r.countX << " X, " << r.countY << " Y";
+    }
+}
+
 TEST(Statistics, KeysAreRecordedInTheKeyHistory) {
     Calculator calc;
     const CalculatorState& s = calc.run("2 statEnterX statMeanX 1 statDeleteEntry statClear");

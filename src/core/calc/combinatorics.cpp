@@ -11,7 +11,6 @@ namespace {
 // A product whose exact value has more binary digits than this is beyond the double range
 // (it is 2^1024 or more); the products below only grow, so they stop as soon as they pass it.
 constexpr int kDoubleRangeBits = 1024;
-constexpr std::uint64_t kLargestOperand = std::uint64_t{1} << 53;
 
 bool beyondRange(const BigNatural& x) { return x.bitLength() > kDoubleRangeBits; }
 
@@ -54,16 +53,6 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Decimal digits as a whole number, or nothing above 2^53.
-std::optional<std::uint64_t> wholeNumber(std::string_view digits) {
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > kLargestOperand) return std::nullopt;
-    }
-    return value;
-}
-
 }  // namespace
 
 BigNatural exactFactorial(unsigned n) {
@@ -100,8 +89,9 @@ ElementsReading readElements(std::string_view display) {
         comma == std::string_view::npos ? std::string_view{} : display.substr(comma + 1);
     if ((whole.empty() && taken.empty()) || !allDigits(whole) || !allDigits(taken))
         return {{}, message::invalidEntry};
-    const auto m = wholeNumber(whole);
-    const auto n = wholeNumber(taken);
+    // Only digits are left, so nothing read means beyond 2^53.
+    const auto m = wholeFromDigits(whole, 10);
+    const auto n = wholeFromDigits(taken, 10);
     if (!m || !n) return {{}, message::outOfRange};
     return {{*m, *n}, {}};
 }

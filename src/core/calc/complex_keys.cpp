@@ -2,11 +2,13 @@
 // modulus and the angle, "m,Ø" takes the modulus and the angle (in degrees) and writes x
 // and y, each in two presses; and "C" beside the blue display.
 //
-// The two keys share complexStep and the four values, but each decides between its first
-// and second press by its own operand only ("(x,y)" by complexX, "m,Ø" by complexModulus);
-// complexStep only decides whether the blue display is emptied first. An operand is stored
-// as the display's text, and only once that text reads as a number: a press that fails
-// stores nothing, so the values and complexStep stay as they were before it.
+// The two keys share complexStep, but each decides between its first and second press by
+// its own first operand only ("(x,y)" by complexX, "m,Ø" by complexModulus); complexStep
+// only decides whether the blue display is emptied first. A first operand is stored as the
+// display's text, and only once that text reads as a number; the second is read from the
+// display and completes the conversion at once. The display is read before anything else
+// changes: a press that fails stores nothing, so the operands, complexStep, the blue display
+// and an unfinished "abc" or "Div" stay as they were before it.
 
 #include <cmath>
 
@@ -33,47 +35,45 @@ double angleDegrees(double x, double y) {
 }
 
 // The display's text, once it reads as a number.
-std::string operandText(CalculatorModel& m) {
+std::string operandText(const CalculatorModel& m) {
     const std::string text = m.state().numero;
     CalculatorModel::readNumber(text);  // CalcFailure for a text that is not a number
     return text;
 }
 
-void rectangularPress(CalculatorModel& m, SolverState& v) {
+void rectangularPress(SolverState& v, const std::string& operand) {
     if (!v.complexX) {
-        v.complexX = operandText(m);
+        v.complexX = operand;
         v.blue.rectangular.push_back("x = " + *v.complexX);
         v.complexStep = 1;
         return;
     }
-    const bool typedY = !v.complexY;
-    const std::string yText = typedY ? operandText(m) : *v.complexY;
+    const std::string& yText = operand;
     const double x = CalculatorModel::readNumber(*v.complexX);
     const double y = CalculatorModel::readNumber(yText);
     const double modulus = CalculatorModel::checked(std::hypot(x, y));
     const double angle = CalculatorModel::checked(angleDegrees(x, y));
-    if (typedY) v.blue.rectangular.push_back("y = " + yText + " i");
+    v.blue.rectangular.push_back("y = " + yText + " i");
     v.blue.polar.push_back("m = " + fixed(modulus));
     if (x > 0 && y < 0) v.blue.polar.push_back("Ø = " + fixed(angle + 360.0) + " °");
     v.blue.polar.push_back("Ø = " + fixed(angle) + " °");
-    abandonEntries(v);  // the conversion is complete: all four values unset
+    abandonEntries(v);  // the conversion is complete: both first operands unset
 }
 
-void polarPress(CalculatorModel& m, SolverState& v) {
+void polarPress(SolverState& v, const std::string& operand) {
     if (!v.complexModulus) {
-        v.complexModulus = operandText(m);
+        v.complexModulus = operand;
         v.blue.polar.push_back("m = " + *v.complexModulus);
         v.complexStep = 1;
         return;
     }
-    const bool typedAngle = !v.complexAngle;
-    const std::string angleText = typedAngle ? operandText(m) : *v.complexAngle;
+    const std::string& angleText = operand;
     const double modulus = CalculatorModel::readNumber(*v.complexModulus);
     const double radians =
         CalculatorModel::checked(CalculatorModel::readNumber(angleText) * calculatorPi() / 180.0);
     const double x = CalculatorModel::checked(modulus * std::cos(radians));
     const double y = CalculatorModel::checked(modulus * std::sin(radians));
-    if (typedAngle) v.blue.polar.push_back("Ø = " + angleText + " °");
+    v.blue.polar.push_back("Ø = " + angleText + " °");
     v.blue.rectangular.push_back("x = " + fixed(x));
     v.blue.rectangular.push_back("y = " + fixed(y) + " i");
     abandonEntries(v);
@@ -87,16 +87,18 @@ void complexKey(CalculatorModel& m, bool rectangular) {
     m.recordHistory();
     m.trap([&] {
         SolverState& v = s.solver;
+        s.angulo = std::string(angleModeText(AngleMode::Deg));
+        // Read first: a display that does not read leaves everything below as it was.
+        const std::string operand = operandText(m);
         if (v.complexStep == 0) {
             abandonEntries(v);  // an unfinished "abc" or "Div"
             showInBlueDisplay(v, {"Coord. Rectangulares"}, {"Coord. Polares"});
         }
         v.blue.visible = true;
-        s.angulo = std::string(angleModeText(AngleMode::Deg));
         if (rectangular) {
-            rectangularPress(m, v);
+            rectangularPress(v, operand);
         } else {
-            polarPress(m, v);
+            polarPress(v, operand);
         }
         endEntryStep(m);
     });
@@ -109,7 +111,6 @@ void blueDisplayClearKey(CalculatorModel& m) {
     v.blue.visible = false;
     abandonEntries(v);
     m.setDisplay("0");
-    m.focusEquals();
 }
 
 }  // namespace numeralia::calc

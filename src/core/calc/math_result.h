@@ -5,13 +5,34 @@
 // "not a number" gives a failure instead, so no display ever shows either.
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace numeralia::calc {
 
 // The greatest whole number up to which a double holds every whole number exactly: 2^53.
 inline constexpr double largestExactWhole = 9007199254740992.0;
+
+// The whole number the digits stand for in the base (2 to 16; the digits after 9 are "A" to
+// "F" or "a" to "f"), or nothing when a character is not a digit of the base or the number
+// passes largestExactWhole. No digits at all stand for 0.
+inline std::optional<std::uint64_t> wholeFromDigits(std::string_view digits, int base) {
+    constexpr auto limit = static_cast<std::uint64_t>(largestExactWhole);
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int d = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                             : base;
+        if (d >= base) return std::nullopt;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        if (value > limit) return std::nullopt;  // stops before the product could overflow
+    }
+    return value;
+}
 
 struct MathResult {
     enum class Kind { Value, Reported, Failed };
@@ -44,13 +65,14 @@ inline constexpr const char* divisionByZero = "Error: División por cero";
 inline constexpr const char* invalidEntry = "Error: Entrada no válida";
 inline constexpr const char* angleBelow360 = "Error: Angulo inferior a 360°";
 inline constexpr const char* notWhole = "Error: Número no entero";
+// Lists of unequal length: the statistics keys and "intp".
+inline constexpr const char* dataMismatch = "Error: los datos no coinciden";
 // Equation solvers and number tools.
 inline constexpr const char* nAboveM = "Error: n mayor que m";
 inline constexpr const char* notAnEquation = "Error: a y b no pueden ser nulos a la vez";
 inline constexpr const char* belowTwo = "Error: Número menor que 2";
 inline constexpr const char* singularSystem = "Error: Sistema sin solución única";
 inline constexpr const char* badCoefficient = "Error: Coeficiente no válido";
-inline constexpr const char* dataMismatch = "Error: los datos no coinciden";
 inline constexpr const char* tooFewPoints = "Error: Se necesitan al menos 2 puntos";
 inline constexpr const char* repeatedX = "Error: Valores de X repetidos";
 inline constexpr const char* electronCount = "Error: n entero de 0 a 7";

@@ -2,9 +2,8 @@
 
 #include "core/text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <optional>
 
 namespace numeralia::calc {
 
@@ -16,11 +15,7 @@ bool startsWithHexPrefix(std::string_view s) {
     return s.size() >= 2 && s[0] == '&' && (s[1] == 'h' || s[1] == 'H');
 }
 
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return hexDigitValue(c);
-}
+bool isHexDigit(char c) { return wholeFromDigits(std::string_view(&c, 1), 16).has_value(); }
 
 // A hexadecimal whole number: optional "-", optional "&h", at least one digit. Digits
 // beyond the range give an out-of-range report, anything else an invalid-entry report.
@@ -29,20 +24,11 @@ MathResult readHexadecimal(std::string_view s) {
     if (negative) s.remove_prefix(1);
     if (startsWithHexPrefix(s)) s.remove_prefix(hexPrefix.size());
     if (s.empty()) return MathResult::reported(message::invalidEntry);
-    std::uint64_t value = 0;
-    bool tooLarge = false;
-    for (char c : s) {
-        const int d = digitValue(c);
-        if (d < 0) return MathResult::reported(message::invalidEntry);
-        if (value > (std::uint64_t{1} << 53)) {
-            tooLarge = true;  // the remaining digits are only checked
-        } else {
-            value = value * 16 + static_cast<std::uint64_t>(d);
-        }
-    }
-    if (tooLarge || value > (std::uint64_t{1} << 53))
-        return MathResult::reported(message::outOfRange);
-    const double v = static_cast<double>(value);
+    if (!std::all_of(s.begin(), s.end(), isHexDigit))
+        return MathResult::reported(message::invalidEntry);
+    const auto value = wholeFromDigits(s, 16);  // only digits are left
+    if (!value) return MathResult::reported(message::outOfRange);
+    const double v = static_cast<double>(*value);
     return MathResult::of(negative ? -v : v);
 }
 

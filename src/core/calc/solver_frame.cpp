@@ -2,7 +2,6 @@
 // filling the blue display and the end of an entry step.
 
 #include <cmath>
-#include <cstdint>
 
 #include "core/calc/calculator_model.h"
 #include "core/calc/solver_keys.h"
@@ -13,9 +12,7 @@ namespace numeralia::calc {
 void abandonEntries(SolverState& s) {
     s.complexStep = 0;
     s.complexX.reset();
-    s.complexY.reset();
     s.complexModulus.reset();
-    s.complexAngle.reset();
     s.entry = SolverEntry::None;
     s.operands.clear();
 }
@@ -41,14 +38,10 @@ void checkWholeOperand(std::string_view display, double value) {
     if (display.starts_with('-')) display.remove_prefix(1);
     if (display.empty() || display.find_first_not_of("0123456789") != std::string_view::npos)
         return;  // not a plain whole number: the value is what counts
-    const auto limit = static_cast<std::uint64_t>(largestExactWhole);
-    std::uint64_t typed = 0;
-    for (char c : display) {
-        typed = typed * 10 + static_cast<std::uint64_t>(c - '0');
-        if (typed > limit) throw ReportedError{message::outOfRange};
-    }
+    if (!wholeFromDigits(display, 10)) throw ReportedError{message::outOfRange};
 }
 
-void reservedKey(CalculatorModel& m) { m.focusEquals(); }
+// Nothing to do: press() hands the focus back to "=" after every key.
+void reservedKey(CalculatorModel&) {}
 
 }  // namespace numeralia::calc

@@ -41,13 +41,13 @@ void magneticMomentKey(CalculatorModel& m);
 void linearSystemKey(CalculatorModel& m);
 void temperatureKey(CalculatorModel& m);
 
-// The two "Res" keys: only the focus goes back to "=".
+// The two "Res" keys: they do nothing (press() hands the focus back to "=", as for every key).
 void reservedKey(CalculatorModel& m);
 
 // ---- Shared by the tool keys (solver_frame.cpp) ----
 
-// Ends the complex conversion and the entry of "abc" or "Div": every value and operand is
-// unset, complexStep is 0.
+// Ends the complex conversion and the entry of "abc" or "Div": every operand is unset,
+// complexStep is 0.
 void abandonEntries(SolverState& s);
 
 // The blue display shows these two lists (a new tool's first lines), made visible.

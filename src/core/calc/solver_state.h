@@ -29,10 +29,11 @@ enum class SolverEntry { None, Quadratic, Division };
 struct SolverState {
     BlueDisplay blue;
 
-    // The complex conversion "(x,y)" and "m,Ø": 1 once a first operand is stored; the four
-    // values hold display texts, unset when empty.
+    // The complex conversion "(x,y)" and "m,Ø": 1 once a first operand is stored; the first
+    // operands of the two keys (x, and the modulus) as display texts, unset when not given.
+    // The second operand is never stored: it completes the conversion at once.
     std::int16_t complexStep = 0;
-    std::optional<std::string> complexX, complexY, complexModulus, complexAngle;
+    std::optional<std::string> complexX, complexModulus;
 
     // "abc" and "Div": the tool being entered and the operands accepted so far.
     SolverEntry entry = SolverEntry::None;

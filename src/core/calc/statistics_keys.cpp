@@ -23,16 +23,13 @@ struct ListRefs {
     std::vector<std::string>& lines;
     double& sum;
     double& sumOfSquares;
-    std::int16_t otherCount;
 };
 
 ListRefs listRefs(SharedState& shared, StatisticsDisplays& shown, StatList list) {
     if (list == StatList::X) {
-        return {shared.statCountX, shared.statDataX, shown.dataX,
-                shown.statSumX,    shown.statSumX2,  shared.statCountY};
+        return {shared.statCountX, shared.statDataX, shown.dataX, shown.statSumX, shown.statSumX2};
     }
-    return {shared.statCountY, shared.statDataY, shown.dataY,
-            shown.statSumY,    shown.statSumY2,  shared.statCountX};
+    return {shared.statCountY, shared.statDataY, shown.dataY, shown.statSumY, shown.statSumY2};
 }
 
 StatData entries(const std::vector<double>& data, std::int16_t count) {
@@ -78,8 +75,7 @@ double computeResult(const CalculatorModel& m, StatResult result) {
         case StatResult::MeanY: return valueOrThrow(mean(y));
         case StatResult::DeviationY: return valueOrThrow(populationDeviation(y));
         case StatResult::SampleDeviationY: return valueOrThrow(sampleDeviation(y));
-        case StatResult::Count:
-            return static_cast<double>(std::max(x.size(), y.size()));
+        case StatResult::Count: return static_cast<double>(statCount(shared));
         case StatResult::WeightedMeanX: return valueOrThrow(weightedMean(x, y));
         case StatResult::WeightedDeviationX: return valueOrThrow(weightedDeviation(x, y));
         case StatResult::Slope: return valueOrThrow(regressionSlope(x, y));
@@ -110,6 +106,10 @@ StatData statDataX(const SharedState& shared) { return entries(shared.statDataX,
 
 StatData statDataY(const SharedState& shared) { return entries(shared.statDataY, shared.statCountY); }
 
+std::size_t statCount(const SharedState& shared) {
+    return std::max(statDataX(shared).size(), statDataY(shared).size());
+}
+
 std::string statLine(int entry, double value) {
     return std::to_string(entry) + ")    " + text::generalText(value);
 }
@@ -128,7 +128,7 @@ void rebuildStatistics(StatisticsDisplays& shown, const SharedState& shared) {
         shown.statSumY += v;
         shown.statSumY2 += v * v;
     }
-    shown.num = std::to_string(std::max(x.size(), y.size()));
+    shown.num = std::to_string(statCount(shared));
 }
 
 void replaceStatistics(CalculatorModel& m, std::vector<double> x, std::vector<double> y) {
@@ -153,7 +153,7 @@ void statEntryKey(CalculatorModel& m, StatList list) {
         l.data.resize(static_cast<std::size_t>(k - 1));
         l.data.push_back(value);
         l.count = static_cast<std::int16_t>(k);
-        if (l.count >= l.otherCount) s.statistics.num = std::to_string(l.count);
+        s.statistics.num = std::to_string(statCount(m.shared()));
         l.sum += value;
         l.sumOfSquares += value * value;
         l.lines.push_back(statLine(k, value));
@@ -161,7 +161,6 @@ void statEntryKey(CalculatorModel& m, StatList list) {
         s.result = s.numero;
         m.setDisplay("0");
     });
-    m.focusEquals();
 }
 
 void statSumKey(CalculatorModel& m, StatList list) {
@@ -185,13 +184,12 @@ void statDeleteKey(CalculatorModel& m) {
     m.recordHistory();
     m.trap([&] {
         const double k = m.displayValue();
-        const double counted = text::parseNumber(shown.num).value_or(0);
-        if (k > counted || k <= 0 || k != std::floor(k))
+        if (k > static_cast<double>(statCount(m.shared())) || k <= 0 || k != std::floor(k))
             throw ReportedError{"Error: Dato Nº " + s.numero + " no valido"};
         const int entry = static_cast<int>(k);
         deleteEntry(listRefs(m.sharedState(), shown, StatList::X), entry);
         deleteEntry(listRefs(m.sharedState(), shown, StatList::Y), entry);
-        shown.num = std::to_string(static_cast<int>(counted) - 1);
+        shown.num = std::to_string(statCount(m.shared()));
         refillLines(shown.dataX, statDataX(m.shared()));
         refillLines(shown.dataY, statDataY(m.shared()));
         ++m.sharedState().statRevision;

@@ -4,6 +4,7 @@
 // lists (statistics_math.h). Each is an action on the calculator model, run by the key
 // catalog.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ void statResultKey(CalculatorModel& m, StatResult result);
 // The stored entries of a list: entries 1 to statCountX (statCountY) of the shared state.
 StatData statDataX(const SharedState& shared);
 StatData statDataY(const SharedState& shared);
+// The number of entries of the longer list: the larger of statCountX and statCountY (what
+// the count display shows and "N" gives).
+std::size_t statCount(const SharedState& shared);
 
 // A line of a data display: the entry number, ")    " and the value ("3)    2,1").
 std::string statLine(int entry, double value);

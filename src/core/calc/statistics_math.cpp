@@ -61,7 +61,7 @@ CentredSums centredSums(StatData x, StatData y) {
 
 // Unequal counts, then no data: the checks every paired key makes first.
 std::optional<MathResult> pairedCheck(StatData x, StatData y) {
-    if (x.size() != y.size()) return MathResult::reported(statmessage::mismatch);
+    if (x.size() != y.size()) return MathResult::reported(message::dataMismatch);
     if (x.empty()) return MathResult::reported(statmessage::noData);
     return std::nullopt;
 }
@@ -123,7 +123,7 @@ MathResult deviation(StatData x, std::size_t divisorLess) {
 }  // namespace
 
 MathResult sumOfProducts(StatData x, StatData y) {
-    if (x.size() != y.size()) return MathResult::reported(statmessage::mismatch);
+    if (x.size() != y.size()) return MathResult::reported(message::dataMismatch);
     double sum = 0;
     for (std::size_t k = 0; k < x.size(); ++k) sum += x[k] * y[k];
     return MathResult::of(sum);

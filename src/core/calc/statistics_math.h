@@ -18,11 +18,10 @@ namespace numeralia::calc {
 
 using StatData = std::span<const double>;
 
-// The messages of the statistics keys.
+// The messages of the statistics keys (unequal counts give message::dataMismatch).
 namespace statmessage {
 inline constexpr const char* noData = "Error: No hay datos estadísticos";
 inline constexpr const char* tooFew = "Error: Se necesitan al menos 2 datos";
-inline constexpr const char* mismatch = "Error: los datos no coinciden";
 inline constexpr const char* equalX = "Error: Todos los datos X son iguales";
 inline constexpr const char* equalY = "Error: Todos los datos Y son iguales";
 inline constexpr const char* zeroSlope = "Error: Pendiente nula (a = 0)";

@@ -40,7 +40,7 @@ std::vector<ReportLine> statisticsReport(const SharedState& shared,
     const StatData x = statDataX(shared);
     const StatData y = statDataY(shared);
     std::vector<ReportLine> lines = {
-        {"Número de datos (N)", std::to_string(std::max(x.size(), y.size())) + "  (" +
+        {"Número de datos (N)", std::to_string(statCount(shared)) + "  (" +
                                     std::to_string(x.size()) + " X, " + std::to_string(y.size()) +
                                     " Y)"},
         {"Σ x", shown(shownSums.statSumX)},
